@@ -1,0 +1,61 @@
+#include "answer_rules.h"
+
+#include "toolkit/runtime.h"
+
+namespace clock_window {
+
+void FeedbackFaces::typingState() {
+    sad.Visible = false;
+    neutral.Visible = true;
+    happy.Visible = false;
+}
+
+void FeedbackFaces::successState() {
+    sad.Visible = false;
+    neutral.Visible = false;
+    happy.Visible = true;
+}
+
+namespace rules {
+namespace {
+constexpr std::int16_t backspace = 8;
+constexpr std::int16_t digitZero = '0';
+constexpr std::int16_t digitNine = '9';
+constexpr std::int16_t lowerA = 'a';
+constexpr std::int16_t lowerZ = 'z';
+constexpr std::int16_t toCapital = 'a' - 'A';
+} // namespace
+
+void digitKeyFilter(std::int16_t& KeyAscii) {
+    const bool digit = KeyAscii >= digitZero && KeyAscii <= digitNine;
+    if (KeyAscii != backspace && !digit) {
+        KeyAscii = 0;
+    }
+}
+
+void capitalsKeyFilter(std::int16_t& KeyAscii) {
+    if (KeyAscii >= lowerA && KeyAscii <= lowerZ) {
+        KeyAscii = static_cast<std::int16_t>(KeyAscii - toCapital);
+    }
+}
+
+void lengthGuard(toolkit::TextBox& box, double limit) {
+    if (toolkit::Len(box.Text) > limit) {
+        box.Text.clear();
+    }
+}
+
+void boxLock(toolkit::TextBox& box) { box.Enabled = false; }
+
+bool holdsValue(const toolkit::TextBox& box, double expected) {
+    return toolkit::Val(box.Text) == expected;
+}
+
+bool holdsWord(const toolkit::TextBox& box, std::string_view word) { return box.Text == word; }
+
+bool bothLocked(const toolkit::TextBox& first, const toolkit::TextBox& second) {
+    return !first.Enabled && !second.Enabled;
+}
+
+} // namespace rules
+} // namespace clock_window
