@@ -7,9 +7,15 @@ namespace toolkit {
 // A 24-bit colour in the layouts' notation, &H00BBGGRR&: red in the low byte.
 using Colour = std::uint32_t;
 
-constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFFu); }
-constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFFu); }
-constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFFu); }
+constexpr int redOf(Colour c) {
+    return static_cast<int>(c & 0xFFu);
+}
+constexpr int greenOf(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFFu);
+}
+constexpr int blueOf(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFFu);
+}
 
 namespace colours {
 inline constexpr Colour black = 0x00000000;

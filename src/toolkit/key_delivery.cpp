@@ -7,7 +7,9 @@ constexpr std::int16_t firstPrintable = 32;
 constexpr std::int16_t deleteCode = 127;
 constexpr std::int16_t lastCharacter = 255;
 
-bool takesKeys(const TextBox& box) { return box.Visible && box.Enabled; }
+bool takesKeys(const TextBox& box) {
+    return box.Visible && box.Enabled;
+}
 } // namespace
 
 KeyAction actionFor(std::int16_t code) {

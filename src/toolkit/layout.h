@@ -46,11 +46,11 @@ struct ElementSpec {
     std::optional<Colour> backColor;   // empty: transparent; shapes: the fill
     FontSpec font;                     // labels and text boxes
     Alignment alignment = Alignment::Left;
-    std::string_view pointer;          // a named mouse pointer; empty: the default one
-    std::string_view tooltip;          // UTF-8
-    PictureId picture;                 // pictures
-    bool stretch = false;              // pictures: scaled to the box, else natural size
-    int tabIndex = -1;                 // text boxes: keyboard focus order
+    std::string_view pointer; // a named mouse pointer; empty: the default one
+    std::string_view tooltip; // UTF-8
+    PictureId picture;        // pictures
+    bool stretch = false;     // pictures: scaled to the box, else natural size
+    int tabIndex = -1;        // text boxes: keyboard focus order
 };
 
 struct WindowSpec {
@@ -60,7 +60,7 @@ struct WindowSpec {
     int clientHeight = 0;     // twips
     PictureId background;     // drawn unscaled from the top-left corner
     std::optional<Colour> backColor;
-    bool closeButton = true;  // maximise and minimise buttons are never offered
+    bool closeButton = true; // maximise and minimise buttons are never offered
     // Listed back to front: a later element is drawn over an earlier one where they
     // overlap; text boxes are drawn over every label and picture in any case.
     std::span<const ElementSpec> elements;

@@ -8,7 +8,7 @@ namespace toolkit {
 
 // One pseudo-random sequence shared by the whole program.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // The next value v of the sequence, 0 <= v < 1.
     virtual float next() = 0;
@@ -19,11 +19,11 @@ public:
 // Mersenne Twister (std::mt19937) with its fixed default start state; reseeding feeds it the
 // bits of the seconds since midnight, fractions included.
 class DefaultRandom final : public RandomSource {
-public:
+  public:
     float next() override;
     void reseed(double secondsSinceMidnight) override;
 
-private:
+  private:
     std::mt19937 engine_;
 };
 
@@ -33,7 +33,7 @@ double secondsSinceMidnight();
 // The random services as the event procedures call them: a draw, and a reseeding from the
 // timer value. Both the source and the timer can be replaced, so tests give exact values.
 class Randomness {
-public:
+  public:
     using Timer = std::function<double()>;
 
     explicit Randomness(RandomSource& source, Timer timer = secondsSinceMidnight);
@@ -41,7 +41,7 @@ public:
     float randomDraw() { return source_.next(); }
     void reseedFromTimer() { source_.reseed(timer_()); }
 
-private:
+  private:
     RandomSource& source_;
     Timer timer_;
 };

@@ -9,11 +9,17 @@ namespace {
 constexpr double valCeiling = 1e300;
 } // namespace
 
-double Int(double x) { return std::floor(x); }
+double Int(double x) {
+    return std::floor(x);
+}
 
-int Len(std::string_view text) { return static_cast<int>(text.size()); }
+int Len(std::string_view text) {
+    return static_cast<int>(text.size());
+}
 
-int Len(long long number) { return static_cast<int>(std::to_string(number).size()); }
+int Len(long long number) {
+    return static_cast<int>(std::to_string(number).size());
+}
 
 double Val(std::string_view text) {
     double value = 0;

@@ -87,9 +87,17 @@ template <typename Control> Control& Window::control(std::string_view name) {
     std::abort();
 }
 
-Label& Window::label(std::string_view name) { return control<Label>(name); }
-Picture& Window::picture(std::string_view name) { return control<Picture>(name); }
-TextBox& Window::textBox(std::string_view name) { return control<TextBox>(name); }
-Shape& Window::shape(std::string_view name) { return control<Shape>(name); }
+Label& Window::label(std::string_view name) {
+    return control<Label>(name);
+}
+Picture& Window::picture(std::string_view name) {
+    return control<Picture>(name);
+}
+TextBox& Window::textBox(std::string_view name) {
+    return control<TextBox>(name);
+}
+Shape& Window::shape(std::string_view name) {
+    return control<Shape>(name);
+}
 
 } // namespace toolkit

@@ -22,7 +22,7 @@ struct Element {
 // live as long as the window object; unloading restores them from the layout when the
 // window is next shown, and keeps their event handlers.
 class Window {
-public:
+  public:
     Window(const WindowSpec& spec, WindowHost& host);
     virtual ~Window() = default;
     Window(const Window&) = delete;
@@ -54,7 +54,7 @@ public:
     TextBox& textBox(std::string_view name);
     Shape& shape(std::string_view name);
 
-private:
+  private:
     template <typename Control> Control& control(std::string_view name);
     void restoreFromLayout();
 

@@ -6,7 +6,7 @@ class Window;
 
 // What shows windows on a screen. The Qt view is one; tests use a headless one.
 class WindowHost {
-public:
+  public:
     virtual ~WindowHost() = default;
     virtual void showWindow(Window& window) = 0;
     virtual void unloadWindow(Window& window) = 0;
@@ -14,7 +14,7 @@ public:
 
 // Shows nothing; for running the windows' logic without a display.
 class HeadlessHost final : public WindowHost {
-public:
+  public:
     void showWindow(Window&) override {}
     void unloadWindow(Window&) override {}
 };
