@@ -24,7 +24,26 @@ constexpr std::int16_t digitNine = '9';
 constexpr std::int16_t lowerA = 'a';
 constexpr std::int16_t lowerZ = 'z';
 constexpr std::int16_t toCapital = 'a' - 'A';
+
+struct FractionWord {
+    int minutes;
+    std::string_view word;
+};
+constexpr FractionWord fractionWords[] = {
+    {.minutes = 15, .word = unQuarto},
+    {.minutes = 30, .word = mezzo},
+    {.minutes = 45, .word = treQuarti},
+};
 } // namespace
+
+std::string_view fractionWordFor(int m) {
+    for (const FractionWord& fraction : fractionWords) {
+        if (fraction.minutes == m) {
+            return fraction.word;
+        }
+    }
+    return {};
+}
 
 void digitKeyFilter(std::int16_t& KeyAscii) {
     const bool digit = KeyAscii >= digitZero && KeyAscii <= digitNine;
@@ -45,13 +64,22 @@ void lengthGuard(toolkit::TextBox& box, double limit) {
     }
 }
 
-void boxLock(toolkit::TextBox& box) { box.Enabled = false; }
+void boxLock(toolkit::TextBox& box) {
+    box.Enabled = false;
+}
 
 bool holdsValue(const toolkit::TextBox& box, double expected) {
     return toolkit::Val(box.Text) == expected;
 }
 
-bool holdsWord(const toolkit::TextBox& box, std::string_view word) { return box.Text == word; }
+bool holdsWord(const toolkit::TextBox& box, std::string_view word) {
+    return box.Text == word;
+}
+
+bool holdsFractionFor(const toolkit::TextBox& box, int m) {
+    const std::string_view word = fractionWordFor(m);
+    return !word.empty() && holdsWord(box, word);
+}
 
 bool bothLocked(const toolkit::TextBox& first, const toolkit::TextBox& second) {
     return !first.Enabled && !second.Enabled;

@@ -20,6 +20,15 @@ struct FeedbackFaces {
 
 namespace rules {
 
+// The fraction words, as the child types them.
+inline constexpr std::string_view unQuarto = "UN QUARTO";
+inline constexpr std::string_view mezzo = "MEZZO";
+inline constexpr std::string_view treQuarti = "TRE QUARTI";
+
+// The fraction word that says m minutes past: 15, 30 and 45 have one; any other minute
+// gives the empty text.
+std::string_view fractionWordFor(int m);
+
 // Digit boxes keep digits and Backspace; every other code types nothing.
 void digitKeyFilter(std::int16_t& KeyAscii);
 // Word boxes turn lower-case a to z into capitals; every other code passes.
@@ -33,6 +42,9 @@ void boxLock(toolkit::TextBox& box);
 bool holdsValue(const toolkit::TextBox& box, double expected);
 // A word box is right when its whole text is the word, letter for letter.
 bool holdsWord(const toolkit::TextBox& box, std::string_view word);
+// A fraction box is right only with the fraction word that fits m; at minutes without one
+// no text is right, the empty text included.
+bool holdsFractionFor(const toolkit::TextBox& box, int m);
 // Row check by locks: both boxes of the row are locked.
 bool bothLocked(const toolkit::TextBox& first, const toolkit::TextBox& second);
 
