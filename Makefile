@@ -1,0 +1,33 @@
+# Entry points for players, developers and CI. The builds themselves are CMake presets
+# (CMakePresets.json): release in ./build, sanitize in ./build-sanitize.
+
+PREFIX ?= /usr/local
+JOBS ?= $(shell nproc)
+
+.PHONY: deps run build test build-sanitize test-sanitize install clean
+
+deps:
+	scripts/install-deps.sh
+
+build: deps
+	cmake --preset release
+	cmake --build --preset release --parallel $(JOBS)
+
+run: build
+	./build/src/app/ardesino
+
+test: build
+	ctest --preset release --parallel $(JOBS)
+
+build-sanitize: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize --parallel $(JOBS)
+
+test-sanitize: build-sanitize
+	ctest --preset sanitize --parallel $(JOBS)
+
+install: build
+	cmake --install build --prefix "$(PREFIX)"
+
+clean:
+	rm -rf build build-debug build-sanitize

@@ -1,0 +1,237 @@
+"""Starts the real program on an X display with a window manager and the accessibility bus,
+and checks what a person and a screen reader meet: the clock window at start-up, then the
+same window after one click on the alarm clock. Run inside dbus-run-session on an X server
+(see run_e2e.sh).
+
+Usage: startup_and_draw.py PROGRAM DESKTOP_FILE ARTIFACT_DIR
+"""
+
+import json
+import os
+import re
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+import screen_checks
+
+TITLE = "Io gioco con l'ardesino"
+CAPTION_SEPARATOR = "   "
+APPLICATION_NAME = "Ardesino"
+ALARM_CLOCK_CLICK = (280, 280)
+HERE = Path(__file__).resolve().parent
+PYTHON = "/usr/bin/python3"  # Debian's, which has pyatspi
+
+# The sanitizer build starts several times slower; these bound a hang, not a speed.
+WINDOW_TIMEOUT = 60
+SETTLE_TIMEOUT = 20
+ACCESSIBILITY_TIMEOUT = 20
+EXIT_TIMEOUT = 30
+
+# Captions a screen reader must find on labels that show at start-up.
+STARTUP_CAPTIONS = [
+    "INFO",
+    "CLICCA SULLA SVEGLIETTA AL CENTRO E SCRIVI L'ORA INDICATA DALL'ARDESINO",
+    "NELLE CASELLE LUNGHE SCRIVI IN LETTERE",
+    "60",
+    "24",
+]
+
+
+class Failed(Exception):
+    pass
+
+
+def run(*command, timeout=10):
+    result = subprocess.run(command, capture_output=True, text=True, timeout=timeout)
+    if result.returncode != 0:
+        raise Failed(f"{' '.join(command)} failed ({result.returncode}): {result.stderr.strip()}")
+    return result.stdout
+
+
+def wait_until(what, timeout, probe):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failed(f"{what} within {timeout} s")
+        time.sleep(0.2)
+
+
+def succeeds(*command):
+    return subprocess.run(command, capture_output=True).returncode == 0
+
+
+def start_services(services):
+    """The accessibility bus and a window manager, as on a desktop. The window manager is
+    what lets the test close the window the way a user does."""
+    services.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
+    wait_until("the accessibility bus did not start", 10, lambda: succeeds(
+        "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+        "org.a11y.Bus.GetAddress"))
+    services.append(subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL))
+    wait_until("the window manager did not start", 10, lambda: succeeds("wmctrl", "-m"))
+
+
+def start_program(program, artifacts):
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    output = open(artifacts / "program-output.txt", "wb")
+    return subprocess.Popen([program], env=env, stdout=output, stderr=subprocess.STDOUT)
+
+
+def program_report(process, artifacts):
+    status = process.poll()
+    state = "still running" if status is None else f"exited with status {status}"
+    tail = (artifacts / "program-output.txt").read_text(errors="replace")[-3000:]
+    return f"the program {state}; its output ends with:\n{tail}"
+
+
+def find_window(process, artifacts):
+    try:
+        found = run("xdotool", "search", "--sync", "--onlyvisible", "--name", re.escape(TITLE),
+                    timeout=WINDOW_TIMEOUT).split()
+    except subprocess.TimeoutExpired:
+        raise Failed(f"no window titled {TITLE!r} appeared within {WINDOW_TIMEOUT} s; "
+                     + program_report(process, artifacts))
+    if len(found) != 1:
+        raise Failed(f"{len(found)} windows titled {TITLE!r} at start-up, expected one")
+    return found[0]
+
+
+def window_failures(window, desktop_file):
+    failures = []
+    caption = run("xdotool", "getwindowname", window).rstrip("\n")
+    credit, separator, title = caption.rpartition(CAPTION_SEPARATOR)
+    if title != TITLE or not separator or not credit.strip():
+        failures.append(f"caption {caption!r}: expected a credit text, three blanks, {TITLE!r}")
+    geometry = re.search(r"Geometry: (\d+)x(\d+)", run("xdotool", "getwindowgeometry", window))
+    size = (int(geometry[1]), int(geometry[2]))
+    if size != screen_checks.CLIENT_SIZE:
+        failures.append(f"client area {size[0]}x{size[1]}, expected 792x566")
+    wm_class = re.search(r"^StartupWMClass=(.*)$", desktop_file.read_text(), re.M)[1]
+    by_class = run("xdotool", "search", "--class", f"^{re.escape(wm_class)}$").split()
+    if window not in by_class:
+        failures.append(f"the window's WM_CLASS is not {wm_class!r}, the desktop entry's "
+                        "StartupWMClass")
+    return failures
+
+
+def screenshot(window, artifacts, name):
+    """The client area once it has stopped changing, as a Picture; also saved as a PNG."""
+    previous = None
+
+    def settled():
+        nonlocal previous
+        data = subprocess.run(["import", "-window", window, "ppm:-"], capture_output=True,
+                              timeout=10).stdout
+        done = data and data == previous
+        previous = data
+        return done
+
+    wait_until("the window did not stop changing", SETTLE_TIMEOUT, settled)
+    subprocess.run(["convert", "ppm:-", str(artifacts / f"{name}.png")], input=previous,
+                   check=True)
+    return screen_checks.read_ppm(previous)
+
+
+def accessible_objects():
+    result = subprocess.run([PYTHON, str(HERE / "accessibility_snapshot.py"), APPLICATION_NAME,
+                             str(ACCESSIBILITY_TIMEOUT)], capture_output=True, text=True,
+                            timeout=ACCESSIBILITY_TIMEOUT + 30)
+    if result.returncode != 0:
+        raise Failed(f"screen reader: {result.stderr.strip()}")
+    return json.loads(result.stdout)
+
+
+def showing_text_boxes(objects):
+    return [o for o in objects if o["role"] == "text" and o["showing"] and o["enabled"]]
+
+
+def startup_accessibility_failures(objects):
+    failures = []
+    showing_labels = {o["name"] for o in objects if o["role"] == "label" and o["showing"]}
+    for caption in STARTUP_CAPTIONS:
+        if caption not in showing_labels:
+            failures.append(f"screen reader: no showing label {caption!r}")
+    if showing_text_boxes(objects):
+        failures.append("screen reader: an answer box shows before the first draw")
+    return failures
+
+
+def close(window, process, artifacts):
+    """Closes the window as a user does and expects a clean exit."""
+    run("wmctrl", "-i", "-c", window)
+    try:
+        status = process.wait(EXIT_TIMEOUT)
+    except subprocess.TimeoutExpired:
+        return [f"the program did not exit within {EXIT_TIMEOUT} s of closing its window"]
+    if status != 0:
+        return ["closing the window: " + program_report(process, artifacts)]
+    return []
+
+
+def check(program, desktop_file, artifacts):
+    failures = []
+    process = start_program(program, artifacts)
+    try:
+        window = find_window(process, artifacts)
+        run("xdotool", "mousemove", "5", "5")  # keep the pointer and its tooltips off the dial
+        failures += window_failures(window, desktop_file)
+        failures += screen_checks.startup_failures(screenshot(window, artifacts, "startup"))
+        failures += startup_accessibility_failures(accessible_objects())
+
+        run("xdotool", "mousemove", "--window", window, *map(str, ALARM_CLOCK_CLICK), "click", "1")
+        run("xdotool", "mousemove", "5", "5")
+        wait_until("no hand showed after the click on the alarm clock", SETTLE_TIMEOUT,
+                   lambda: any(screen_checks.is_yellow(c) for c in hand_samples(window)))
+        drawn, reading = screen_checks.after_draw_failures(screenshot(window, artifacts, "drawn"))
+        failures += drawn
+        if reading:
+            print(f"after the click: minute hand on tick {reading.minute_tick}, "
+                  f"hour hand on tick {reading.hour_tick}")
+        if not showing_text_boxes(accessible_objects()):
+            failures.append("screen reader: no answer box shows after the draw")
+
+        failures += close(window, process, artifacts)
+    finally:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+    return failures
+
+
+def hand_samples(window):
+    """The face's pixels, to see when a hand has come up."""
+    data = subprocess.run(["import", "-window", window, "ppm:-"], capture_output=True,
+                          timeout=10).stdout
+    picture = screen_checks.read_ppm(data)
+    return (picture.at(x, y) for x, y in screen_checks.ring_pixels(screen_checks.FACE_RING))
+
+
+def main():
+    program, desktop_file, artifacts = Path(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[3])
+    artifacts.mkdir(parents=True, exist_ok=True)
+    if not program.is_file():
+        print(f"FAIL: the program {program} has not been built", file=sys.stderr)
+        return 1
+    services = []
+    try:
+        start_services(services)
+        failures = check(program, desktop_file, artifacts)
+    except Failed as failure:
+        failures = [str(failure)]
+    finally:
+        for service in reversed(services):
+            service.terminate()
+            service.wait()
+    for failure in failures:
+        print(f"FAIL: {failure}", file=sys.stderr)
+    print(f"screenshots and the program's output are in {artifacts}")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
