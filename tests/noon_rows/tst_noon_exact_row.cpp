@@ -1,0 +1,260 @@
+#include "clock_fixture.h"
+
+#include "toolkit/colour.h"
+#include "toolkit/key_delivery.h"
+
+#include <QTest>
+
+using namespace noon_rows;
+
+Q_DECLARE_METATYPE(noon_rows::ClockTime)
+Q_DECLARE_METATYPE(noon_rows::Script)
+Q_DECLARE_METATYPE(noon_rows::BoxStates)
+
+namespace {
+constexpr ClockTime noon{1, 12, 60};
+constexpr ClockTime midnight{2, 12, 60};
+constexpr ClockTime twentyPastThree{1, 3, 20};
+
+constexpr std::int16_t keyM = 'm';
+constexpr std::int16_t keyBlank = ' ';
+constexpr std::int16_t keyBackspace = 8;
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+} // namespace
+
+class TestNoonExactRow : public QObject {
+    Q_OBJECT
+  private slots:
+    void keyScripts_data() {
+        QTest::addColumn<ClockTime>("time");
+        QTest::addColumn<Script>("script");
+        QTest::addColumn<QString>("expectedTrace");
+        QTest::addColumn<BoxStates>("expectedBoxes");
+
+        QTest::newRow("noon typed in small letters: happy face, sun, lock at the 11th release")
+            << noon << typed("Text9", "mezzogiorno") << q(trace({repeated(10, "t-"), "tsu"}))
+            << BoxStates{locked("Text9", "MEZZOGIORNO")};
+        QTest::newRow("midnight typed in small letters: happy face, moon, lock")
+            << midnight << typed("Text9", "mezzanotte") << q(trace({repeated(9, "t-"), "tso"}))
+            << BoxStates{locked("Text9", "MEZZANOTTE")};
+        QTest::newRow("a locked box takes no more keys and the sun stays")
+            << noon << typed("Text9", "mezzogiorno") + typed("Text9", "x")
+            << q(trace({repeated(10, "t-"), "tsu", "--u"}))
+            << BoxStates{locked("Text9", "MEZZOGIORNO")};
+        QTest::newRow("midnight's word at noon never locks")
+            << noon << typed("Text9", "mezzanotte") << q(repeated(10, "t-"))
+            << BoxStates{open("Text9", "MEZZANOTTE")};
+        QTest::newRow("noon's word at midnight never locks, no typing state at ten letters")
+            << midnight << typed("Text9", "mezzogiorno") << q(trace({repeated(10, "t-"), "--"}))
+            << BoxStates{open("Text9", "MEZZOGIORNO")};
+        QTest::newRow("blank before noon: emptied at the release of the 12th character")
+            << noon << typed("Text9", " mezzogiorno") << q(trace({repeated(11, "t-"), "--"}))
+            << BoxStates{open("Text9", "")};
+        QTest::newRow("blank before midnight: stays in the open box")
+            << midnight << typed("Text9", " mezzanotte") << q(trace({repeated(10, "t-"), "--"}))
+            << BoxStates{open("Text9", " MEZZANOTTE")};
+        QTest::newRow("11 characters not noon: next key shows no typing state, box emptied, "
+                      "the word then locks")
+            << noon << typed("Text9", "mezzogiornaO") + typed("Text9", "mezzogiorno")
+            << q(trace({repeated(11, "t-"), "--", repeated(10, "t-"), "tsu"}))
+            << BoxStates{locked("Text9", "MEZZOGIORNO")};
+        QTest::newRow("10 characters not midnight: next key shows no typing state and enters")
+            << midnight << typed("Text9", "mezzanottae") << q(trace({repeated(10, "t-"), "--"}))
+            << BoxStates{open("Text9", "MEZZANOTTAE")};
+        QTest::newRow("midnight box has no limit; typing state at every length but ten")
+            << midnight << typed("Text9", "xxxxxxxxxxxxxxxxxxxx")
+            << q(trace({repeated(10, "t-"), "--", repeated(9, "t-")}))
+            << BoxStates{open("Text9", "XXXXXXXXXXXXXXXXXXXX")};
+        QTest::newRow("noon: Backspace at 11 characters shows no typing state, word then locks")
+            << noon << typed("Text9", "mezzogiornx") + backspace("Text9") + typed("Text9", "o")
+            << q(trace({repeated(11, "t-"), "--", "tsu"}))
+            << BoxStates{locked("Text9", "MEZZOGIORNO")};
+        QTest::newRow("midnight: Backspace at 10 characters shows no typing state")
+            << midnight << typed("Text9", "mezzanotta") + backspace("Text9") + typed("Text9", "e")
+            << q(trace({repeated(10, "t-"), "--", "tso"}))
+            << BoxStates{locked("Text9", "MEZZANOTTE")};
+        QTest::newRow("midnight: Backspace at another length shows the typing state")
+            << midnight << typed("Text9", "mezzanox") + backspace("Text9") + typed("Text9", "tte")
+            << q(trace({repeated(8, "t-"), "t-", "t-", "t-", "tso"}))
+            << BoxStates{locked("Text9", "MEZZANOTTE")};
+        QTest::newRow("a key that types nothing checks pasted noon: happy face, sun, lock")
+            << noon << pasted("Text9", "MEZZOGIORNO") + typesNothing("Text9") << q("p .su")
+            << BoxStates{locked("Text9", "MEZZOGIORNO")};
+        QTest::newRow("a key that types nothing empties a pasted text over 11 at noon")
+            << noon << pasted("Text9", "MEZZOGIORNOX") + typesNothing("Text9") << q("p .-")
+            << BoxStates{open("Text9", "")};
+        QTest::newRow("a key that types nothing leaves a long pasted text at midnight")
+            << midnight << pasted("Text9", "MEZZANOTTEX") + typesNothing("Text9") << q("p .-")
+            << BoxStates{open("Text9", "MEZZANOTTEX")};
+        QTest::newRow("noon: a held key is not cut at key press, the release empties 12")
+            << noon << typed("Text9", "mezzogiorn") + held("Text9", "oo") + typesNothing("Text9")
+            << q(trace({repeated(10, "t-"), "t.", "-.", ".-"})) << BoxStates{open("Text9", "")};
+    }
+
+    void keyScripts() {
+        QFETCH(ClockTime, time);
+        QFETCH(Script, script);
+        QFETCH(QString, expectedTrace);
+        QFETCH(BoxStates, expectedBoxes);
+
+        Clock clock;
+        QVERIFY(clock.draw(time));
+        QCOMPARE(q(clock.run(script)), expectedTrace);
+        QCOMPARE(q(describe(clock.statesOf(expectedBoxes))), q(describe(expectedBoxes)));
+    }
+
+    // The colour changes inside the key press, before its character reaches the box, and
+    // also for keys that show no typing state.
+    void firstKeyPressColoursTheText_data() {
+        QTest::addColumn<ClockTime>("time");
+        QTest::addColumn<QString>("pastedBefore");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<toolkit::Colour>("colour");
+
+        QTest::newRow("noon, a letter") << noon << "" << int(keyM) << toolkit::colours::yellow;
+        QTest::newRow("midnight, a letter")
+            << midnight << "" << int(keyM) << toolkit::colours::black;
+        QTest::newRow("noon, Backspace at the word's length")
+            << noon << "MEZZOGIORNX" << int(keyBackspace) << toolkit::colours::yellow;
+        QTest::newRow("midnight, the blank at the word's length")
+            << midnight << "MEZZANOTTX" << int(keyBlank) << toolkit::colours::black;
+    }
+
+    void firstKeyPressColoursTheText() {
+        QFETCH(ClockTime, time);
+        QFETCH(QString, pastedBefore);
+        QFETCH(int, key);
+        QFETCH(toolkit::Colour, colour);
+
+        Clock clock;
+        QVERIFY(clock.draw(time));
+        toolkit::TextBox& box = clock.box("Text9");
+        toolkit::pasteText(box, pastedBefore.toStdString());
+        QCOMPARE(box.ForeColor, toolkit::colours::white);
+
+        const std::int16_t typedCode = toolkit::runKeyPress(box, static_cast<std::int16_t>(key));
+        QCOMPARE(box.ForeColor, colour);
+        QCOMPARE(q(box.Text), pastedBefore);
+        QCOMPARE(typedCode, static_cast<std::int16_t>(key == keyM ? 'M' : key));
+    }
+
+    void colourOutlastsDraws_data() {
+        QTest::addColumn<ClockTime>("first");
+        QTest::addColumn<ClockTime>("second");
+        QTest::addColumn<toolkit::Colour>("firstColour");
+        QTest::addColumn<toolkit::Colour>("secondColour");
+
+        QTest::newRow("noon, then midnight")
+            << noon << midnight << toolkit::colours::yellow << toolkit::colours::black;
+        QTest::newRow("midnight, then noon")
+            << midnight << noon << toolkit::colours::black << toolkit::colours::yellow;
+    }
+
+    void colourOutlastsDraws() {
+        QFETCH(ClockTime, first);
+        QFETCH(ClockTime, second);
+        QFETCH(toolkit::Colour, firstColour);
+        QFETCH(toolkit::Colour, secondColour);
+
+        Clock clock;
+        toolkit::TextBox& box = clock.box("Text9");
+        QVERIFY(clock.draw(first));
+        toolkit::typeKey(box, keyM);
+        QCOMPARE(box.ForeColor, firstColour);
+
+        QVERIFY(clock.draw(twentyPastThree));
+        QCOMPARE(box.ForeColor, firstColour);
+        QVERIFY(clock.draw(second));
+        QCOMPARE(box.ForeColor, firstColour);
+        QCOMPARE(q(box.Text), QString());
+
+        toolkit::typeKey(box, keyM);
+        QCOMPARE(box.ForeColor, secondColour);
+    }
+
+    // After the row's success the hours box still asks for typing: its key press brings the
+    // neutral face back, its locking release the happy face; the picture stays throughout.
+    void hoursBoxAfterSuccess_data() {
+        QTest::addColumn<ClockTime>("time");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("hours");
+        QTest::addColumn<QString>("picture");
+
+        QTest::newRow("noon, sun") << noon << "mezzogiorno"
+                                   << "12"
+                                   << "Image125";
+        QTest::newRow("midnight, moon") << midnight << "mezzanotte"
+                                        << "24"
+                                        << "Image126";
+    }
+
+    void hoursBoxAfterSuccess() {
+        QFETCH(ClockTime, time);
+        QFETCH(QString, word);
+        QFETCH(QString, hours);
+        QFETCH(QString, picture);
+
+        Clock clock;
+        QVERIFY(clock.draw(time));
+        toolkit::Picture& shown = clock.form().picture(picture.toStdString());
+        toolkit::typeText(clock.box("Text9"), word.toStdString());
+        QVERIFY(clock.showsSuccessState());
+        QVERIFY(shown.Visible);
+
+        toolkit::TextBox& hoursBox = clock.box("Text1");
+        toolkit::typeKey(hoursBox, hours.at(0).toLatin1());
+        QVERIFY(clock.showsTypingState());
+        QVERIFY(shown.Visible);
+        QVERIFY(hoursBox.Enabled);
+
+        toolkit::typeKey(hoursBox, hours.at(1).toLatin1());
+        QVERIFY(!hoursBox.Enabled);
+        QVERIFY(clock.showsSuccessState());
+        QCOMPARE(clock.form().Image125.Visible, picture == "Image125");
+        QCOMPARE(clock.form().Image126.Visible, picture == "Image126");
+    }
+
+    // Nothing but a draw hides the sun or the moon, whatever time the draw brings.
+    void pictureHiddenOnlyByADraw_data() {
+        QTest::addColumn<ClockTime>("time");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<ClockTime>("next");
+
+        QTest::newRow("sun, then noon again") << noon << "mezzogiorno" << noon;
+        QTest::newRow("sun, then midnight") << noon << "mezzogiorno" << midnight;
+        QTest::newRow("moon, then 3:20") << midnight << "mezzanotte" << twentyPastThree;
+    }
+
+    void pictureHiddenOnlyByADraw() {
+        QFETCH(ClockTime, time);
+        QFETCH(QString, word);
+        QFETCH(ClockTime, next);
+
+        Clock clock;
+        clock_window::Form1& form = clock.form();
+        QVERIFY(clock.draw(time));
+        QVERIFY(!form.Image125.Visible);
+        QVERIFY(!form.Image126.Visible);
+        toolkit::typeText(clock.box("Text9"), word.toStdString());
+        const bool sun = form.Image125.Visible;
+        const bool moon = form.Image126.Visible;
+        QVERIFY(sun != moon);
+
+        toolkit::typeText(clock.box("Text1"), "7x");
+        toolkit::typeKey(clock.box("Text1"), keyBackspace);
+        QCOMPARE(form.Image125.Visible, sun);
+        QCOMPARE(form.Image126.Visible, moon);
+
+        QVERIFY(clock.draw(next));
+        QVERIFY(!form.Image125.Visible);
+        QVERIFY(!form.Image126.Visible);
+        QVERIFY(clock.box("Text9").Enabled);
+        QCOMPARE(q(clock.box("Text9").Text), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNoonExactRow)
+#include "tst_noon_exact_row.moc"
