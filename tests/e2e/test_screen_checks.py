@@ -26,24 +26,32 @@ class Canvas:
             i = 3 * (y * self.width + x)
             self.rgb[i : i + 3] = bytes(colour)
 
+    def span(self, y, first_x, last_x, colour):
+        first_x, last_x = max(first_x, 0), min(last_x, self.width - 1)
+        if 0 <= y < self.height and first_x <= last_x:
+            i = 3 * (y * self.width + first_x)
+            self.rgb[i : i + 3 * (last_x - first_x + 1)] = bytes(colour) * (last_x - first_x + 1)
+
     def disc(self, centre, radius, colour):
         cx, cy = centre
-        for y in range(int(cy - radius) - 1, int(cy + radius) + 2):
-            for x in range(int(cx - radius) - 1, int(cx + radius) + 2):
-                if math.hypot(x - cx, y - cy) <= radius:
-                    self.put(x, y, colour)
+        for y in range(math.floor(cy - radius), math.ceil(cy + radius) + 1):
+            if abs(y - cy) <= radius:
+                half = math.sqrt(radius**2 - (y - cy) ** 2)
+                self.span(y, math.ceil(cx - half), math.floor(cx + half), colour)
 
     def box(self, box, colour):
-        for x, y in sc.box_pixels(box):
-            self.put(x, y, colour)
+        left, top, right, bottom = box
+        for y in range(top, bottom):
+            self.span(y, left, right - 1, colour)
 
     def hand(self, degrees, length, width, colour):
         """A straight hand from the dial centre with a two-pixel black outline."""
         cx, cy = sc.DIAL_CENTRE
         dx, dy = math.sin(math.radians(degrees)), -math.cos(math.radians(degrees))
-        reach = length + width
-        for y in range(int(cy - reach), int(cy + reach) + 1):
-            for x in range(int(cx - reach), int(cx + reach) + 1):
+        tip_x, tip_y = cx + length * dx, cy + length * dy
+        margin = width / 2 + 3
+        for y in range(int(min(cy, tip_y) - margin), int(max(cy, tip_y) + margin) + 1):
+            for x in range(int(min(cx, tip_x) - margin), int(max(cx, tip_x) + margin) + 1):
                 along = (x - cx) * dx + (y - cy) * dy
                 across = abs((x - cx) * dy - (y - cy) * dx)
                 half = width / 2 * max(0.2, 1 - along / length)
