@@ -23,7 +23,7 @@ struct ExerciseState {
 
 // The clock window: the whole game.
 class Form1 : public toolkit::Window {
-public:
+  public:
     Form1(toolkit::WindowHost& host, toolkit::Randomness& randomness);
 
     void Form_Load();
@@ -73,7 +73,50 @@ public:
     toolkit::TextBox &Text10, &Text11, &Text12, &Text13;
     toolkit::Picture &Image121, &Image122, &Image123, &Image124, &Image125, &Image126;
 
-private:
+  private:
+    static constexpr int handsPerTable = 60;
+    static constexpr int answerBoxCount = 13;
+
+    // Steps of the draw of a new time, in the order Image124_Click runs them.
+    void hideBannersSunMoonAndNoonRows();
+    void drawHalfDayMode();
+    void resetAnswerPanel();
+    void drawTimeOfFirstHalf();
+    void drawTimeOfSecondHalf();
+    void drawMinutes();
+    void drawHour();
+    void partOfDayBannerFirstHalf();
+    void partOfDayBannerSecondHalf();
+    std::string nextHourWordSecondHalf() const;
+    // Label66's two captions, Windows-1252.
+    static const std::string& afternoonCaption();
+    static const std::string& daytimeCaption();
+
+    // The hands, reached through lancm and lanch.
+    void handReset();
+    void minuteHandShow();
+    void hourHandShow();
+
+    // The answer rows that the drawn time calls for.
+    void showDigitsRowWithoutPrefix();
+    void noonHintsAtHalfPast();
+    void digitsRowPrefixFirstHalf();
+    void digitsRowPrefixSecondHalf();
+    void onTheHourRowChanges();
+    void closingTestsFirstHalf();
+    void closingTestsSecondHalf();
+    void showDigitsMenoRow();
+    void showWordsRow();
+    void showNoonWordsRow();
+    void showNoonWordsRowHints();
+    void showWordsMenoRowWithoutPrefix();
+    void showNoonWordsMenoRow();
+    void showNoonExactRow();
+    bool minutesCallForDigitsMenoRow() const;
+    bool minutesCallForWordsRow() const;
+
+    std::array<toolkit::TextBox*, answerBoxCount> answerBoxes();
+
     toolkit::Randomness& randomness_;
     FeedbackFaces faces_;
 
