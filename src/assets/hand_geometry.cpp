@@ -150,11 +150,16 @@ PixelBox handPictureBox(HandKind kind, int tick) {
         previous = end;
     }
 
+    // Outward to whole pixels, but a bound that is a whole pixel up to rounding noise (a tip
+    // at 30 degrees, say) stays on it, so that mirror-image hands get mirror-image boxes.
+    constexpr double noise = 1e-9;
+    const auto down = [](double v) { return static_cast<int>(std::floor(v + noise)); };
+    const auto up = [](double v) { return static_cast<int>(std::ceil(v - noise)); };
     const double halfStroke = handShape(kind).outlineWidth / 2;
-    const int left = static_cast<int>(std::floor(dialCentre.x + xs.low - halfStroke));
-    const int top = static_cast<int>(std::floor(dialCentre.y + ys.low - halfStroke));
-    const int right = static_cast<int>(std::ceil(dialCentre.x + xs.high + halfStroke));
-    const int bottom = static_cast<int>(std::ceil(dialCentre.y + ys.high + halfStroke));
+    const int left = down(dialCentre.x + xs.low - halfStroke);
+    const int top = down(dialCentre.y + ys.low - halfStroke);
+    const int right = up(dialCentre.x + xs.high + halfStroke);
+    const int bottom = up(dialCentre.y + ys.high + halfStroke);
     return {.left = left, .top = top, .width = right - left, .height = bottom - top};
 }
 
