@@ -4,7 +4,6 @@
 #include "assets/painting.h"
 
 #include <QFont>
-#include <QPainterPath>
 
 namespace assets {
 

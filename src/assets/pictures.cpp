@@ -10,7 +10,6 @@
 #include "assets/sun_and_moon.h"
 
 #include <array>
-#include <optional>
 
 namespace assets {
 

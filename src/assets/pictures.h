@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QSize>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
