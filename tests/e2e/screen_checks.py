@@ -16,15 +16,18 @@ DIAL_CENTRE = (280, 280)
 # and the magenta face 256 px, so hands are looked for in between.
 FACE_RING = (64, 248)
 RIM_RING = (258, 265)
-MINUTE_TIP_RING = (200, 245)  # beyond the longest hour hand, where the minute blade is narrow
+MINUTE_TIP_RING = (185, 245)  # beyond the longest hour hand, where the minute blade is narrow
 HOUR_BLADE_RING = (100, 170)
-MINUTE_TIP_RANGE = (220, 250)  # farthest yellow fill pixel; the outline ends a little further
-HOUR_TIP_RANGE = (150, 200)  # the hour numbers' white glyphs may cover the very tip
+# Farthest pixel of a hand's fill colour. The outline alone makes the last 20 to 30 px of a
+# point, so these lie short of the hands' lengths; the two ranges do not overlap.
+MINUTE_TIP_RANGE = (195, 250)
+HOUR_TIP_RANGE = (150, 194)
 
 # Boxes as (left, top, right, bottom), right and bottom exclusive.
 ANSWER_PANEL = (580, 76, 786, 556)  # everything there is hidden at start-up
 BANNER_BAND = (175, 162, 416, 192)  # where the part-of-day banners stand
 ALARM_CLOCK_BOX = (240, 232, 319, 308)
+ALARM_CLOCK_CENTRE = (279.5, 270)
 DISC_CENTRE = (284.5, 276.5)
 DISC_RADIUS = 36.5
 
@@ -232,7 +235,7 @@ def dial_failures(picture):
     else:
         cx = sum(x for x, _ in red) / len(red)
         cy = sum(y for _, y in red) / len(red)
-        if math.hypot(cx - DIAL_CENTRE[0], cy - DIAL_CENTRE[1]) > 15:
+        if math.hypot(cx - ALARM_CLOCK_CENTRE[0], cy - ALARM_CLOCK_CENTRE[1]) > 15:
             failures.append(f"alarm clock: its red body is centred at ({cx:.0f}, {cy:.0f})")
     return failures
 

@@ -172,7 +172,7 @@ class AfterDrawChecks(unittest.TestCase):
 
     def test_short_minute_hand_is_reported(self):
         canvas = dial()
-        canvas.hand(6 * 20, 205, 24, YELLOW)
+        canvas.hand(6 * 20, 192, 24, YELLOW)
         hour_hand(canvas, 12)
         failures, _ = sc.after_draw_failures(canvas.picture())
         expect(self, failures, "minute hand: reaches")
