@@ -1,0 +1,38 @@
+#pragma once
+
+#include "click_tracker.h"
+#include "element_owner.h"
+#include "toolkit/controls.h"
+#include "toolkit/layout.h"
+
+#include <QLabel>
+
+#include <string>
+
+namespace toolkit {
+
+// A label: a real QLabel, so screen readers read its caption. It wraps at blanks inside its
+// box, cuts off what does not fit, and takes the mouse over its whole box.
+class LabelView final : public QLabel, public MirroredElement {
+  public:
+    LabelView(const ElementSpec& spec, Label& model, ElementOwner& owner, QWidget* parent);
+
+    void syncFromModel() override;
+    bool hasFrame() const { return borderStyle_ == 1; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    Label& model_;
+    ElementOwner& owner_;
+    QColor textColour_;
+    std::string caption_;
+    int borderStyle_ = 0;
+    ClickTracker clicks_;
+};
+
+} // namespace toolkit

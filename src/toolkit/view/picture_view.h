@@ -1,0 +1,37 @@
+#pragma once
+
+#include "click_tracker.h"
+#include "element_owner.h"
+#include "toolkit/controls.h"
+#include "toolkit/layout.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace toolkit {
+
+// A picture element: its picture stretched to the box or at its own size, with what lies
+// behind showing through its transparent parts. It takes the mouse over its whole box.
+class PictureView final : public QWidget, public MirroredElement {
+  public:
+    PictureView(const ElementSpec& spec, Picture& model, ElementOwner& owner, QWidget* parent);
+
+    void syncFromModel() override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    QSize pictureSize() const;
+
+    const ElementSpec& spec_;
+    Picture& model_;
+    ElementOwner& owner_;
+    QPixmap picture_;
+    ClickTracker clicks_;
+};
+
+} // namespace toolkit

@@ -1,0 +1,104 @@
+#include "qt_host.h"
+
+#include "layout_fonts.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace toolkit {
+
+QtHost::QtHost(PictureSource& pictures) : pictures_(pictures) {
+    loadLayoutFonts();
+}
+
+QtHost::~QtHost() {
+    for (const QPointer<WindowView>& view : unloaded_) {
+        delete view.data();
+    }
+}
+
+WindowView* QtHost::viewOf(const Window& window) const {
+    for (const auto& view : views_) {
+        if (view->model() == &window) {
+            return view.get();
+        }
+    }
+    return nullptr;
+}
+
+void QtHost::showWindow(Window& window) {
+    if (!startupWindow_) {
+        startupWindow_ = &window;
+    }
+    if (WindowView* shown = viewOf(window)) {
+        shown->syncFromModel();
+        shown->show();
+        shown->raise();
+        shown->activateWindow();
+        return;
+    }
+    WindowViewHost& host = *this;
+    auto view = std::make_unique<WindowView>(window, pictures_, host);
+    QRect place(QPoint(), view->size());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        place.moveCenter(screen->availableGeometry().center());
+    }
+    view->setGeometry(place);
+    view->show();
+    views_.push_back(std::move(view));
+}
+
+void QtHost::unloadWindow(Window& window) {
+    const auto found = std::find_if(views_.begin(), views_.end(),
+                                    [&](const auto& view) { return view->model() == &window; });
+    if (found == views_.end()) {
+        return;
+    }
+    WindowView* view = found->release();
+    views_.erase(found);
+    view->detach();
+    view->hide();
+    view->deleteLater();
+    unloaded_.erase(std::remove(unloaded_.begin(), unloaded_.end(), nullptr), unloaded_.end());
+    unloaded_.emplace_back(view);
+}
+
+void QtHost::syncAllFromModels() {
+    for (const auto& view : views_) {
+        view->syncFromModel();
+    }
+}
+
+void QtHost::closeRequested(WindowView& view) {
+    Window& window = *view.model();
+    if (window.CloseRequest) {
+        const std::function<void()> request = window.CloseRequest;
+        request();
+        syncAllFromModels();
+        return;
+    }
+    if (&window == startupWindow_) {
+        QCoreApplication::exit(0);
+        return;
+    }
+    window.Unload();
+    syncAllFromModels();
+}
+
+// A disabled window passes the activation on to the latest shown window that takes input,
+// which stays in front: a click on the disabled window brings that one back.
+void QtHost::disabledWindowActivated(WindowView& view) {
+    for (auto it = views_.rbegin(); it != views_.rend(); ++it) {
+        WindowView* candidate = it->get();
+        if (candidate != &view && candidate->model()->Enabled && candidate->isVisible()) {
+            candidate->raise();
+            candidate->activateWindow();
+            return;
+        }
+    }
+}
+
+} // namespace toolkit

@@ -1,0 +1,202 @@
+#include "text_box_view.h"
+
+#include "layout_fonts.h"
+#include "picture_source.h"
+#include "pixel_geometry.h"
+#include "qt_colour.h"
+#include "text_conversion.h"
+#include "toolkit/key_delivery.h"
+#include "typed_characters.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <array>
+#include <limits>
+
+namespace toolkit {
+namespace {
+
+constexpr std::int16_t enter = 13;
+constexpr std::int16_t escape = 27;
+
+// A sunken edge two pixels wide, lit from the top left, so the blue box stands out from a
+// blue background.
+constexpr int edgeWidth = 2;
+struct EdgeLine {
+    int inset;
+    QRgb topLeft;
+    QRgb bottomRight;
+};
+constexpr std::array<EdgeLine, edgeWidth> sunkenEdge = {{
+    {0, qRgb(128, 128, 128), qRgb(255, 255, 255)},
+    {1, qRgb(0, 0, 0), qRgb(192, 192, 192)},
+}};
+
+constexpr std::array<QPalette::ColorGroup, 3> allColourGroups = {
+    QPalette::Active, QPalette::Inactive, QPalette::Disabled};
+
+// Enter and Escape have no editing meaning in a box; other control codes keep theirs
+// (select all, copy, cut, paste, undo), if they have one.
+bool keepsEditingMeaning(std::int16_t code) {
+    return code != enter && code != escape;
+}
+
+} // namespace
+
+TextBoxView::TextBoxView(const ElementSpec& spec, TextBox& model, ElementOwner& owner,
+                         QWidget* parent)
+    : QLineEdit(parent), model_(model), owner_(owner),
+      backColour_(toQColor(spec.backColor.value_or(colours::white))), textColour_(model.ForeColor) {
+    setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
+    setGeometry(pixelRectOf(spec.place));
+    setFrame(false);
+    setTextMargins(edgeWidth, edgeWidth, edgeWidth, edgeWidth);
+    setAlignment(Qt::AlignCenter);
+    setMaxLength(std::numeric_limits<int>::max());
+    setFont(fontFor(spec.font));
+    setTextColour(model.ForeColor);
+    if (!spec.pointer.empty()) {
+        setCursor(owner.pictures().pointer(spec.pointer, devicePixelRatioF()));
+    }
+    setAttribute(Qt::WA_NoMousePropagation);
+    connect(this, &QLineEdit::textEdited, this, &TextBoxView::takeEditedText);
+    syncFromModel();
+}
+
+void TextBoxView::setTextColour(Colour colour) {
+    textColour_ = colour;
+    // A locked box keeps its look: the disabled colours are the enabled ones.
+    QPalette colours = palette();
+    for (const QPalette::ColorGroup group : allColourGroups) {
+        colours.setColor(group, QPalette::Base, backColour_);
+        colours.setColor(group, QPalette::Text, toQColor(colour));
+    }
+    setPalette(colours);
+}
+
+void TextBoxView::syncFromModel() {
+    showModelText();
+    if (model_.ForeColor != textColour_) {
+        setTextColour(model_.ForeColor);
+    }
+    // Qt moves the focus on when the box that holds it is locked or hidden.
+    setEnabled(model_.Enabled);
+    setVisible(model_.Visible);
+}
+
+// Only a changed text is set, so the caret and the selection stay where the user left them.
+void TextBoxView::showModelText() {
+    const QString shown = toQString(model_.Text);
+    if (shown != text()) {
+        setText(shown);
+    }
+}
+
+void TextBoxView::takeEditedText(const QString& edited) {
+    if (!owner_.isAttached()) {
+        return;
+    }
+    model_.Text = toWindows1252(edited);
+    const QString kept = toQString(model_.Text);
+    if (kept != edited) {
+        // Characters Windows-1252 cannot hold were dropped: show what the model holds.
+        const qsizetype caret = toQString(toWindows1252(edited.left(cursorPosition()))).size();
+        setText(kept);
+        setCursorPosition(int(caret));
+    }
+}
+
+void TextBoxView::typeCharacter(char32_t character, QKeyEvent* keyEvent) {
+    const std::optional<std::int16_t> code = characterCode(character);
+    if (!code) {
+        return;
+    }
+    const std::int16_t typed = runKeyPress(model_, *code);
+    // A text the procedure set is in the box before the character goes in.
+    showModelText();
+    switch (actionFor(typed)) {
+    case KeyAction::Nothing:
+        break;
+    case KeyAction::DeleteBack:
+        backspace();
+        break;
+    case KeyAction::Insert:
+        insert(QString(characterOf(typed)));
+        break;
+    case KeyAction::EditingCommand:
+        if (keyEvent && typed == *code && keepsEditingMeaning(typed)) {
+            QLineEdit::keyPressEvent(keyEvent);
+        }
+        break;
+    }
+}
+
+void TextBoxView::keyPressEvent(QKeyEvent* event) {
+    if (!owner_.isAttached()) {
+        event->ignore();
+        return;
+    }
+    const TypedKey key = classifyKey(*event);
+    switch (key.kind) {
+    case TypedKey::Kind::Editing:
+        QLineEdit::keyPressEvent(event);
+        return;
+    case TypedKey::Kind::Command:
+        // Not handed to the base class, which would type the character unfiltered.
+        event->ignore();
+        return;
+    case TypedKey::Kind::Characters:
+        break;
+    }
+    const QList<uint> characters = key.characters.toUcs4();
+    for (const uint character : characters) {
+        typeCharacter(char32_t(character), characters.size() == 1 ? event : nullptr);
+    }
+    event->accept();
+    owner_.afterEvent();
+}
+
+void TextBoxView::keyReleaseEvent(QKeyEvent* event) {
+    // The releases between the repeats of a held key are not key releases.
+    if (event->isAutoRepeat() || !owner_.isAttached()) {
+        QLineEdit::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    runKeyUp(model_);
+    owner_.afterEvent();
+}
+
+void TextBoxView::inputMethodEvent(QInputMethodEvent* event) {
+    const QString committed = event->commitString();
+    if (committed.isEmpty() || !owner_.isAttached()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    // A finished composition: clear what it showed, then type its characters as keys.
+    QInputMethodEvent finished;
+    QLineEdit::inputMethodEvent(&finished);
+    for (const uint character : committed.toUcs4()) {
+        typeCharacter(char32_t(character), nullptr);
+    }
+    event->accept();
+    owner_.afterEvent();
+}
+
+void TextBoxView::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    // Filled strips cover whole device pixels at any pixel ratio, where a pen would not.
+    QPainter painter(this);
+    for (const EdgeLine& line : sunkenEdge) {
+        const QRect edge = rect().adjusted(line.inset, line.inset, -line.inset, -line.inset);
+        const QColor topLeft(line.topLeft);
+        const QColor bottomRight(line.bottomRight);
+        painter.fillRect(edge.left(), edge.top(), edge.width(), 1, topLeft);
+        painter.fillRect(edge.left(), edge.top(), 1, edge.height(), topLeft);
+        painter.fillRect(edge.left() + 1, edge.bottom(), edge.width() - 1, 1, bottomRight);
+        painter.fillRect(edge.right(), edge.top() + 1, 1, edge.height() - 1, bottomRight);
+    }
+}
+
+} // namespace toolkit

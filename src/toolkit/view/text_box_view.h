@@ -1,0 +1,41 @@
+#pragma once
+
+#include "element_owner.h"
+#include "toolkit/controls.h"
+#include "toolkit/layout.h"
+
+#include <QLineEdit>
+
+namespace toolkit {
+
+// A single-line text box. Each typed character goes through the box's key-press procedure
+// before it enters, and every key release (not the repeats of a held key) runs its
+// key-release procedure; text that enters without typing (paste, drag and drop) goes into
+// the model unfiltered, to be checked at the next key release.
+class TextBoxView final : public QLineEdit, public MirroredElement {
+  public:
+    TextBoxView(const ElementSpec& spec, TextBox& model, ElementOwner& owner, QWidget* parent);
+
+    void syncFromModel() override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // `keyEvent` is the key that typed the character, for editing commands; null when the
+    // character came from an input method.
+    void typeCharacter(char32_t character, QKeyEvent* keyEvent);
+    void showModelText();
+    void takeEditedText(const QString& edited);
+    void setTextColour(Colour colour);
+
+    TextBox& model_;
+    ElementOwner& owner_;
+    QColor backColour_;
+    Colour textColour_;
+};
+
+} // namespace toolkit

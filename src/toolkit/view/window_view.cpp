@@ -1,0 +1,202 @@
+#include "window_view.h"
+
+#include "label_view.h"
+#include "picture_source.h"
+#include "picture_view.h"
+#include "pixel_geometry.h"
+#include "qt_colour.h"
+#include "shape_view.h"
+#include "text_box_view.h"
+#include "text_conversion.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include <algorithm>
+#include <array>
+
+namespace toolkit {
+namespace {
+
+// What a disabled window does not take. It is stopped at the window, before Qt hands it
+// to a widget, so neither the focus nor a tooltip moves.
+constexpr std::array blockedInput = {
+    QEvent::MouseButtonPress,
+    QEvent::MouseButtonRelease,
+    QEvent::MouseButtonDblClick,
+    QEvent::MouseMove,
+    QEvent::Wheel,
+    QEvent::KeyPress,
+    QEvent::KeyRelease,
+    QEvent::ShortcutOverride,
+    QEvent::ContextMenu,
+    QEvent::DragEnter,
+    QEvent::DragMove,
+    QEvent::Drop,
+    QEvent::TouchBegin,
+    QEvent::TouchUpdate,
+    QEvent::TouchEnd,
+    QEvent::TabletPress,
+    QEvent::TabletMove,
+    QEvent::TabletRelease,
+};
+
+bool isBlockedInput(QEvent::Type type) {
+    return std::find(blockedInput.begin(), blockedInput.end(), type) != blockedInput.end();
+}
+
+Qt::WindowFlags frameFlags(const WindowSpec& spec) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (spec.closeButton) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    return flags;
+}
+
+} // namespace
+
+WindowView::WindowView(Window& model, PictureSource& pictures, WindowViewHost& host)
+    : QWidget(nullptr, frameFlags(model.spec())), model_(&model), pictures_(pictures), host_(host) {
+    const WindowSpec& spec = model.spec();
+    setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
+    setFixedSize(clientSizeOf(spec));
+    if (spec.backColor) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, toQColor(*spec.backColor));
+        setPalette(colours);
+    }
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    setMouseTracking(true);
+    buildElements();
+    setTabOrderFromLayout();
+    create();
+    windowHandle()->installEventFilter(this);
+    syncFromModel();
+}
+
+void WindowView::buildElements() {
+    std::vector<TextBoxView*> boxes;
+    for (Element& element : model_->elements()) {
+        const ElementSpec& spec = *element.spec;
+        QWidget* widget = nullptr;
+        MirroredElement* mirrored = nullptr;
+        if (auto* label = std::get_if<Label>(&element.control)) {
+            auto* view = new LabelView(spec, *label, *this, this);
+            widget = view;
+            mirrored = view;
+        } else if (auto* picture = std::get_if<Picture>(&element.control)) {
+            auto* view = new PictureView(spec, *picture, *this, this);
+            widget = view;
+            mirrored = view;
+        } else if (auto* box = std::get_if<TextBox>(&element.control)) {
+            auto* view = new TextBoxView(spec, *box, *this, this);
+            boxes.push_back(view);
+            widget = view;
+            mirrored = view;
+        } else if (auto* shape = std::get_if<Shape>(&element.control)) {
+            auto* view = new ShapeView(spec, *shape, this);
+            widget = view;
+            mirrored = view;
+        }
+        elementWidgets_.push_back(widget);
+        mirrored_.push_back(mirrored);
+    }
+    // Created back to front, so later siblings already stand in front; text boxes go in
+    // front of everything.
+    for (TextBoxView* box : boxes) {
+        box->raise();
+    }
+}
+
+void WindowView::setTabOrderFromLayout() {
+    std::vector<std::pair<int, QWidget*>> order;
+    const std::vector<Element>& elements = model_->elements();
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        if (std::holds_alternative<TextBox>(elements[i].control)) {
+            order.emplace_back(elements[i].spec->tabIndex, elementWidgets_[i]);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1].second, order[i].second);
+    }
+}
+
+QWidget* WindowView::elementWidget(std::string_view name) const {
+    if (!model_) {
+        return nullptr;
+    }
+    const std::vector<Element>& elements = model_->elements();
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        if (elements[i].spec->name == name) {
+            return elementWidgets_[i];
+        }
+    }
+    return nullptr;
+}
+
+void WindowView::syncFromModel() {
+    if (!model_) {
+        return;
+    }
+    if (model_->Caption != caption_) {
+        caption_ = model_->Caption;
+        setWindowTitle(toQString(caption_));
+    }
+    for (MirroredElement* element : mirrored_) {
+        element->syncFromModel();
+    }
+}
+
+void WindowView::detach() {
+    model_ = nullptr;
+}
+
+bool WindowView::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && model_ && !model_->Enabled) {
+        host_.disabledWindowActivated(*this);
+    }
+    return QWidget::event(event);
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && !takesInput() && isBlockedInput(event->type())) {
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void WindowView::paintEvent(QPaintEvent*) {
+    if (!model_ || model_->spec().background.name.empty()) {
+        return;
+    }
+    const PictureId& id = model_->spec().background;
+    const qreal ratio = devicePixelRatioF();
+    if (background_.isNull() || background_.devicePixelRatio() != ratio) {
+        background_ = pictures_.picture(id, pictures_.naturalSize(id), ratio);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void WindowView::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (model_) {
+        runEventProcedure(*this, model_->MouseMove);
+    }
+}
+
+void WindowView::closeEvent(QCloseEvent* event) {
+    if (!model_ || !event->spontaneous()) {
+        event->accept();
+        return;
+    }
+    // The model decides whether the window goes.
+    event->ignore();
+    host_.closeRequested(*this);
+}
+
+} // namespace toolkit
