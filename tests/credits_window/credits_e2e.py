@@ -75,8 +75,8 @@ def click(window, point):
 
 def grab(window):
     """The window's client area as (width, height, rows of RGB bytes)."""
-    data = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"], capture_output=True,
-                          timeout=10).stdout
+    data = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"],
+                          capture_output=True, timeout=10).stdout
     match = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
     if not match:
         raise Failed(f"no screenshot of window {window}")
