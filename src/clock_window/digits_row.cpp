@@ -1,10 +1,84 @@
 #include "form1.h"
 
-namespace clock_window {
+#include "toolkit/runtime.h"
 
-void Form1::Text1_KeyPress(std::int16_t& KeyAscii) { (void)KeyAscii; }
-void Form1::Text1_KeyUp() {}
-void Form1::Text2_KeyPress(std::int16_t& KeyAscii) { (void)KeyAscii; }
-void Form1::Text2_KeyUp() {}
+namespace clock_window {
+namespace {
+// On the hour the minutes box is hidden and stays empty, so the hours alone make the row.
+constexpr int onTheHour = 60;
+
+// The key release of the hours box with the expected hour and limit of one half-day mode.
+void checkHours(toolkit::TextBox& Text1, const toolkit::TextBox& Text2, FeedbackFaces& faces, int m,
+                int expectedHour, double limit) {
+    rules::lengthGuard(Text1, limit);
+    if (m != onTheHour) {
+        if (rules::holdsValue(Text1, expectedHour)) {
+            rules::boxLock(Text1);
+        }
+        if (rules::holdsValue(Text1, expectedHour) && rules::holdsValue(Text2, m)) {
+            faces.successState();
+        }
+    }
+    if (m == onTheHour) {
+        if (rules::holdsValue(Text1, expectedHour)) {
+            rules::boxLock(Text1);
+        }
+        if (rules::holdsValue(Text1, expectedHour) && rules::holdsValue(Text2, 0)) {
+            faces.successState();
+        } else {
+            faces.typingState();
+        }
+    }
+}
+
+// The key release of the minutes box, with the partner's expected hour of one half-day mode.
+void checkMinutes(toolkit::TextBox& Text2, const toolkit::TextBox& Text1, FeedbackFaces& faces,
+                  int m, double lenm, int expectedHour) {
+    rules::lengthGuard(Text2, lenm);
+    if (rules::holdsValue(Text2, m)) {
+        rules::boxLock(Text2);
+    }
+    if (rules::holdsValue(Text2, m) && rules::holdsValue(Text1, expectedHour)) {
+        faces.successState();
+    }
+}
+} // namespace
+
+void Form1::Text1_KeyPress(std::int16_t& KeyAscii) {
+    rules::digitKeyFilter(KeyAscii);
+    if (sclt == 1) {
+        rules::lengthGuard(Text1, lenh);
+        faces_.typingState();
+    }
+    if (sclt == 2) {
+        rules::lengthGuard(Text1, toolkit::Len(h + 12));
+        faces_.typingState();
+    }
+}
+
+void Form1::Text1_KeyUp() {
+    if (sclt == 1) {
+        checkHours(Text1, Text2, faces_, m, h, lenh);
+    }
+    if (sclt == 2) {
+        checkHours(Text1, Text2, faces_, m, h + 12, toolkit::Len(h + 12));
+    }
+}
+
+// The minutes limit is the same in both half-day modes, so the key press tests no mode.
+void Form1::Text2_KeyPress(std::int16_t& KeyAscii) {
+    rules::digitKeyFilter(KeyAscii);
+    rules::lengthGuard(Text2, lenm);
+    faces_.typingState();
+}
+
+void Form1::Text2_KeyUp() {
+    if (sclt == 1) {
+        checkMinutes(Text2, Text1, faces_, m, lenm, h);
+    }
+    if (sclt == 2) {
+        checkMinutes(Text2, Text1, faces_, m, lenm, h + 12);
+    }
+}
 
 } // namespace clock_window
