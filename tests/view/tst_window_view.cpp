@@ -29,7 +29,7 @@ constexpr Colour lightGrey = 0x00E0E0E0;
 constexpr Colour pink = 0x00FF80FF;
 
 // 400 x 300 pixels; the background picture covers its left half only.
-constexpr std::array<ElementSpec, 12> elements = {{
+constexpr std::array<ElementSpec, 13> elements = {{
     {.name = "Label1",
      .kind = ElementKind::Label,
      .place = {150, 150, 1500, 300},
@@ -98,6 +98,11 @@ constexpr std::array<ElementSpec, 12> elements = {{
      .place = {4500, 2700, 1500, 300},
      .caption = "MENO",
      .font = {"MS Sans Serif", 18, false}},
+    {.name = "Label9",
+     .kind = ElementKind::Label,
+     .place = {3000, 3900, 1500, 300},
+     .caption = "13",
+     .font = {"MS Sans Serif", 9.75, false}},
 }};
 
 constexpr WindowSpec layout{.name = "FormView",
@@ -249,12 +254,16 @@ void WindowViewTest::labelsLook_data() {
                              << "Tahoma" << 11 << true << centre << QColor(Qt::white);
     QTest::newRow("pink text") << "Label4"
                                << "Tahoma" << 11 << true << left << QColor(255, 128, 255);
-    QTest::newRow("MS Sans Serif 9.75")
-        << "Label6"
-        << "MS Sans Serif" << 13 << true << left << QColor(Qt::white);
+    // The bitmap "MS Sans Serif" has a 13-pixel regular strike only: a scalable relative
+    // stands in for the sizes and the weight it lacks.
+    QTest::newRow("MS Sans Serif at its own size")
+        << "Label9"
+        << "MS Sans Serif" << 13 << false << left << QColor(Qt::white);
+    QTest::newRow("MS Sans Serif 9.75 bold") << "Label6"
+                                             << "Tahoma" << 13 << true << left << QColor(Qt::white);
     QTest::newRow("MS Sans Serif 18 regular")
         << "Label8"
-        << "MS Sans Serif" << 24 << false << left << QColor(Qt::white);
+        << "Tahoma" << 24 << false << left << QColor(Qt::white);
     QTest::newRow("Times New Roman is Liberation Serif")
         << "Label7"
         << "Liberation Serif" << 27 << true << left << QColor(Qt::white);

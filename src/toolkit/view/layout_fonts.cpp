@@ -2,10 +2,12 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QString>
 #include <QtMath>
 
 #include <array>
+#include <utility>
 
 namespace toolkit {
 namespace {
@@ -16,8 +18,42 @@ constexpr std::array wineFontFiles = {
     "/usr/share/wine/fonts/ms_sans_serif.ttf",
 };
 
+// Scalable relatives of bitmap fonts, for the sizes and weights a bitmap font lacks (the
+// Wine "MS Sans Serif" has a 13-pixel regular strike only).
+constexpr std::array<std::pair<const char*, const char*>, 1> scalableStandIns = {{
+    {"MS Sans Serif", "Tahoma"},
+}};
+
 constexpr double layoutDotsPerInch = 96;
 constexpr double pointsPerInch = 72;
+
+bool hasBoldStyle(const QString& family) {
+    for (const QString& style : QFontDatabase::styles(family)) {
+        if (QFontDatabase::bold(family, style)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A bitmap font draws well only at its own sizes, and is never made bold.
+bool bitmapFontLacks(const QFont& font) {
+    const QString family = font.families().front();
+    if (!QFontDatabase::hasFamily(family) || QFontDatabase::isScalable(family)) {
+        return false;
+    }
+    const QFontInfo drawn(font);
+    return drawn.pixelSize() != font.pixelSize() || (font.bold() && !hasBoldStyle(family));
+}
+
+QString scalableStandIn(const QString& family) {
+    for (const auto& [bitmap, scalable] : scalableStandIns) {
+        if (family == QLatin1String(bitmap)) {
+            return QString::fromLatin1(scalable);
+        }
+    }
+    return family;
+}
 
 } // namespace
 
@@ -38,6 +74,9 @@ QFont fontFor(const FontSpec& spec) {
     font.setFamilies({QString::fromUtf8(spec.family.data(), qsizetype(spec.family.size()))});
     font.setPixelSize(qRound(spec.points * layoutDotsPerInch / pointsPerInch));
     font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    if (bitmapFontLacks(font)) {
+        font.setFamilies({scalableStandIn(font.families().front())});
+    }
     return font;
 }
 

@@ -1,0 +1,27 @@
+#include "assets/application_icon.h"
+#include "assets/pictures.h"
+#include "clock_window/form1.h"
+#include "credits_window/credits.h"
+#include "toolkit/random.h"
+#include "toolkit/view/qt_host.h"
+
+#include <QApplication>
+
+// The clock window is the start-up window: the run ends when it is closed.
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ardesino"));
+    QApplication::setApplicationVersion(QStringLiteral(ARDESINO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ARDESINO_APP_ID));
+    QApplication::setWindowIcon(assets::applicationIcon());
+
+    toolkit::DefaultRandom source;
+    toolkit::Randomness randomness(source);
+    assets::Pictures pictures;
+    toolkit::QtHost host(pictures); // registers the layouts' fonts first
+    clock_window::Form1 form1(host, randomness);
+    credits_window::Credits credits(form1, host);
+
+    form1.Show();
+    return QApplication::exec();
+}

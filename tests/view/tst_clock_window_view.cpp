@@ -1,0 +1,190 @@
+// The real clock and credits windows through the view: their captions fit their boxes in
+// the layouts' fonts, and the view follows the clock window's procedures.
+#include "assets/pictures.h"
+#include "clock_window/form1.h"
+#include "clock_window/form1_layout.h"
+#include "credits_window/form2_layout.h"
+#include "toolkit/view/qt_host.h"
+#include "toolkit/view/text_box_view.h"
+#include "toolkit/view/text_conversion.h"
+#include "toolkit/view/window_view.h"
+#include "toolkit/windows1252.h"
+#include "view_rig.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QTest>
+
+#include <set>
+#include <string>
+
+using namespace toolkit;
+
+namespace {
+
+// Only 9 pixels high: what does not fit in height is cut off as laid out.
+const std::set<std::string_view> cutOffByDesign = {"Label77", "Label78", "Label79"};
+
+// Each draw reseeds from the timer; a moving timer gives a different time at every click.
+class ClockProgram {
+  public:
+    ClockProgram() { form1.Show(); }
+
+    WindowView* view() const { return host.viewOf(form1); }
+    QWindow* windowHandle() const { return view()->windowHandle(); }
+
+    void clickAlarmClock() {
+        const QPoint centre = view()->elementWidget("Image124")->geometry().center();
+        QTest::mouseClick(windowHandle(), Qt::LeftButton, {}, centre);
+    }
+
+    DefaultRandom source;
+    double seconds = 0;
+    Randomness randomness{source, [this] { return seconds += 1234.5; }};
+    assets::Pictures pictures;
+    QtHost host{pictures};
+    clock_window::Form1 form1{host, randomness};
+};
+
+// Visible as the model says, element by element.
+QStringList mismatchedVisibility(const Window& window, const WindowView& view) {
+    QStringList mismatched;
+    for (const Element& element : window.elements()) {
+        const bool modelVisible =
+            std::visit([](const auto& control) { return control.Visible; }, element.control);
+        const std::string name(element.spec->name);
+        if (view.elementWidget(name)->isVisible() != modelVisible) {
+            mismatched << QString::fromStdString(name);
+        }
+    }
+    return mismatched;
+}
+
+void addLabelRows(const WindowSpec& spec) {
+    for (const ElementSpec& element : spec.elements) {
+        if (element.kind == ElementKind::Label) {
+            const std::string row = std::string(spec.name) + " " + std::string(element.name);
+            QTest::newRow(row.c_str())
+                << &spec << QString::fromUtf8(element.name.data(), element.name.size());
+        }
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(const toolkit::WindowSpec*)
+
+class ClockWindowView : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void captionsFitTheirBoxes_data();
+    void captionsFitTheirBoxes();
+    void windowAndAlarmClock();
+    void tabOrderOfTheAnswerBoxes();
+    void viewFollowsTheDrawAtEveryClick();
+    void typedAnswersLockTheBoxesAndShowTheHappyFace();
+};
+
+void ClockWindowView::captionsFitTheirBoxes_data() {
+    QTest::addColumn<const WindowSpec*>("spec");
+    QTest::addColumn<QString>("name");
+    addLabelRows(clock_window::form1Layout());
+    addLabelRows(credits_window::form2Layout());
+}
+
+// Measured with the label's own font and wrapping, as it draws: no line wider than the
+// box, and all lines inside its height.
+void ClockWindowView::captionsFitTheirBoxes() {
+    QFETCH(const WindowSpec*, spec);
+    QFETCH(QString, name);
+    if (!QFile::exists("/usr/share/wine/fonts/tahoma.ttf")) {
+        QSKIP("the Wine fonts are not installed");
+    }
+    ViewRig rig(*spec);
+    rig.pictures.add(std::string(spec->background.name), Qt::black, {1, 1});
+    rig.show();
+    auto* label = rig.widget<QLabel>(name.toStdString());
+    QVERIFY(label);
+    const QRect box = label->geometry();
+    const QRect needed =
+        QFontMetrics(label->font())
+            .boundingRect(QRect(0, 0, box.width(), 10 * box.height()),
+                          int(label->alignment()) | Qt::TextWordWrap, label->text());
+    QVERIFY2(needed.width() <= box.width(),
+             qPrintable(QString("needs %1 px of %2").arg(needed.width()).arg(box.width())));
+    if (!cutOffByDesign.contains(name.toStdString())) {
+        QVERIFY2(needed.height() <= box.height(),
+                 qPrintable(QString("needs %1 px of %2").arg(needed.height()).arg(box.height())));
+    }
+}
+
+void ClockWindowView::windowAndAlarmClock() {
+    ClockProgram program;
+    WindowView* view = program.view();
+    QCOMPARE(view->size(), QSize(792, 566));
+    QCOMPARE(view->windowTitle(), toQString(program.form1.Caption));
+    QWidget* alarmClock = view->elementWidget("Image124");
+    QCOMPARE(alarmClock->toolTip(), QStringLiteral("TI DÒ LE ORE"));
+    QCOMPARE(alarmClock->cursor().hotSpot(), QPoint(12, 1));
+    QCOMPARE(alarmClock->geometry(), QRect(240, 232, 79, 76));
+}
+
+void ClockWindowView::tabOrderOfTheAnswerBoxes() {
+    ClockProgram program;
+    WindowView* view = program.view();
+    QStringList order;
+    QWidget* widget = view->elementWidget("Text1");
+    do {
+        if (dynamic_cast<TextBoxView*>(widget)) {
+            order << widget->objectName();
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != view->elementWidget("Text1"));
+    QCOMPARE(order, (QStringList{"Text1", "Text2", "Text3", "Text4", "Text11", "Text10", "Text8",
+                                 "Text7", "Text12", "Text13", "Text6", "Text5", "Text9"}));
+}
+
+void ClockWindowView::viewFollowsTheDrawAtEveryClick() {
+    ClockProgram program;
+    QCOMPARE(mismatchedVisibility(program.form1, *program.view()), QStringList());
+    std::set<int> minutesSeen;
+    for (int click = 0; click < 40; ++click) {
+        program.clickAlarmClock();
+        minutesSeen.insert(program.form1.exerciseState().m);
+        QCOMPARE(mismatchedVisibility(program.form1, *program.view()), QStringList());
+    }
+    QVERIFY2(minutesSeen.size() > 10, "the clicks drew too few different times");
+}
+
+// Through real key events: the right hour and minutes lock both boxes of the digits row.
+void ClockWindowView::typedAnswersLockTheBoxesAndShowTheHappyFace() {
+    ClockProgram program;
+    program.view()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(program.view()));
+    clock_window::ExerciseState state;
+    do {
+        program.clickAlarmClock();
+        state = program.form1.exerciseState();
+    } while (state.m == 60);
+    const int hour = state.sclt == 2 ? state.h + 12 : state.h;
+
+    auto* hours = dynamic_cast<TextBoxView*>(program.view()->elementWidget("Text1"));
+    auto* minutes = dynamic_cast<TextBoxView*>(program.view()->elementWidget("Text2"));
+    hours->setFocus();
+    typeCharacters(program.windowHandle(), "x" + QString::number(hour));
+    QCOMPARE(hours->text(), QString::number(hour));
+    QVERIFY(!hours->isEnabled());
+    QVERIFY(program.view()->elementWidget("Image122")->isVisible());
+
+    minutes->setFocus();
+    typeCharacters(program.windowHandle(), QString::number(state.m));
+    QVERIFY(!minutes->isEnabled());
+    QVERIFY(program.view()->elementWidget("Image123")->isVisible());
+    QVERIFY(!program.view()->elementWidget("Image122")->isVisible());
+}
+
+QTEST_MAIN(ClockWindowView)
+#include "tst_clock_window_view.moc"
