@@ -13,5 +13,6 @@ for tool in xvfb-run xdotool; do
 done
 
 here="$(cd "$(dirname "$0")" && pwd)"
-exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+# Displays are looked for from 140 up, away from where other X tests start theirs.
+exec xvfb-run -a -n 140 -s "-screen 0 1280x1024x24 -noreset" \
     dbus-run-session -- /usr/bin/python3 "$here/startup_and_draw.py" "$@"
