@@ -1,6 +1,7 @@
 """Opens the credits window of the real program and closes it by the window manager, by
 Alt+F4 and by "OK", checking each time that the clock window takes input again, and that
-while the credits window is open the clock window keeps its look and ignores "INFO".
+while the credits window is open the clock window keeps its look and ignores "INFO"; then
+closes the clock window while the credits window is open, which ends the program.
 Run on an X server inside dbus-run-session (see credits_e2e.sh).
 
 Usage: credits_e2e.py PROGRAM ARTIFACT_DIR
@@ -181,13 +182,16 @@ def check(program, artifacts):
         if crop(drawn, *DIAL_BOX) == crop(startup, *DIAL_BOX):
             failures.append("a click on the alarm clock after the credits window drew nothing")
 
+        # 4. Closing the clock window ends the program, also while the credits window is open.
+        open_credits(clock, process)
         run("wmctrl", "-i", "-c", clock)
         try:
             status = process.wait(WINDOW_TIMEOUT)
             if status != 0:
                 failures.append(f"the program exited with status {status}")
         except subprocess.TimeoutExpired:
-            failures.append("the program did not end when its clock window was closed")
+            failures.append("the program did not end when its clock window was closed while "
+                            "the credits window was open")
     finally:
         if process.poll() is None:
             process.kill()
