@@ -31,8 +31,9 @@ constexpr TickMark hourMark{.from = 249.0, .to = 266.5, .width = 3.6};
 constexpr int ticksPerHour = 5;
 
 struct Numerals {
-    qreal radius = 226; // centre of each numeral
-    int pixelSize = 40; // cap height of about 29 px
+    // Close to the rim, so the numbers 13 to 24 on the inner circle stay clear of them.
+    qreal radius = 233; // centre of each numeral
+    int pixelSize = 33; // cap height of about 23 px
     qreal boxSide = 80; // room to centre two digits in
     int hours = 12;
     qreal degreesPerHour = 30;
