@@ -186,6 +186,7 @@ class WindowViewTest : public QObject {
     void startupWindowCloseEndsTheProgram();
     void unloadFromItsOwnClickAndShowAgain();
     void showingAShownWindowKeepsOneView();
+    void keysInAWindowWithoutBoxesCloseNothing();
 };
 
 void WindowViewTest::frame_data() {
@@ -255,10 +256,10 @@ void WindowViewTest::labelsLook_data() {
     QTest::newRow("pink text") << "Label4"
                                << "Tahoma" << 11 << true << left << QColor(255, 128, 255);
     // The bitmap "MS Sans Serif" has a 13-pixel regular strike only: a scalable relative
-    // stands in for the sizes and the weight it lacks.
+    // stands in for the sizes and the weight it lacks, and where it would be scaled.
+    const QString unscaledBitmap = qApp->devicePixelRatio() == 1 ? "MS Sans Serif" : "Tahoma";
     QTest::newRow("MS Sans Serif at its own size")
-        << "Label9"
-        << "MS Sans Serif" << 13 << false << left << QColor(Qt::white);
+        << "Label9" << unscaledBitmap << 13 << false << left << QColor(Qt::white);
     QTest::newRow("MS Sans Serif 9.75 bold") << "Label6"
                                              << "Tahoma" << 13 << true << left << QColor(Qt::white);
     QTest::newRow("MS Sans Serif 18 regular")
@@ -625,6 +626,16 @@ void WindowViewTest::showingAShownWindowKeepsOneView() {
         views += dynamic_cast<WindowView*>(window) != nullptr;
     }
     QCOMPARE(views, 1);
+}
+
+void WindowViewTest::keysInAWindowWithoutBoxesCloseNothing() {
+    WindowRig rig(layoutWithoutClose);
+    QVERIFY(rig.activate());
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        QTest::keyClick(rig.windowHandle(), key);
+    }
+    QVERIFY(rig.view()->isVisible());
+    QVERIFY(rig.window.isLoaded());
 }
 
 QTEST_MAIN(WindowViewTest)

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QString>
 #include <QtMath>
 
@@ -19,7 +20,7 @@ constexpr std::array wineFontFiles = {
 };
 
 // Scalable relatives of bitmap fonts, for the sizes and weights a bitmap font lacks (the
-// Wine "MS Sans Serif" has a 13-pixel regular strike only).
+// Wine "MS Sans Serif" has a 13-pixel regular strike only) and for high-density screens.
 constexpr std::array<std::pair<const char*, const char*>, 1> scalableStandIns = {{
     {"MS Sans Serif", "Tahoma"},
 }};
@@ -36,14 +37,15 @@ bool hasBoldStyle(const QString& family) {
     return false;
 }
 
-// A bitmap font draws well only at its own sizes, and is never made bold.
+// A bitmap font draws well only at its own sizes, unscaled, and is never made bold.
 bool bitmapFontLacks(const QFont& font) {
     const QString family = font.families().front();
     if (!QFontDatabase::hasFamily(family) || QFontDatabase::isScalable(family)) {
         return false;
     }
     const QFontInfo drawn(font);
-    return drawn.pixelSize() != font.pixelSize() || (font.bold() && !hasBoldStyle(family));
+    return drawn.pixelSize() != font.pixelSize() || (font.bold() && !hasBoldStyle(family)) ||
+           qGuiApp->devicePixelRatio() != 1;
 }
 
 QString scalableStandIn(const QString& family) {
