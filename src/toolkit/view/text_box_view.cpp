@@ -23,6 +23,7 @@ constexpr std::int16_t escape = 27;
 // A sunken edge two pixels wide, lit from the top left, so the blue box stands out from a
 // blue background.
 constexpr int edgeWidth = 2;
+constexpr int edgeLineWidth = 1;
 struct EdgeLine {
     int inset;
     QRgb topLeft;
@@ -192,10 +193,12 @@ void TextBoxView::paintEvent(QPaintEvent* event) {
         const QRect edge = rect().adjusted(line.inset, line.inset, -line.inset, -line.inset);
         const QColor topLeft(line.topLeft);
         const QColor bottomRight(line.bottomRight);
-        painter.fillRect(edge.left(), edge.top(), edge.width(), 1, topLeft);
-        painter.fillRect(edge.left(), edge.top(), 1, edge.height(), topLeft);
-        painter.fillRect(edge.left() + 1, edge.bottom(), edge.width() - 1, 1, bottomRight);
-        painter.fillRect(edge.right(), edge.top() + 1, 1, edge.height() - 1, bottomRight);
+        painter.fillRect(edge.left(), edge.top(), edge.width(), edgeLineWidth, topLeft);
+        painter.fillRect(edge.left(), edge.top(), edgeLineWidth, edge.height(), topLeft);
+        painter.fillRect(edge.left() + edgeLineWidth, edge.bottom(), edge.width() - edgeLineWidth,
+                         edgeLineWidth, bottomRight);
+        painter.fillRect(edge.right(), edge.top() + edgeLineWidth, edgeLineWidth,
+                         edge.height() - edgeLineWidth, bottomRight);
     }
 }
 
