@@ -179,6 +179,7 @@ class WindowViewTest : public QObject {
     void viewMirrorsWhatAProcedureChanged();
     void anEventMirrorsEveryShownWindow();
     void disabledWindowTakesNoInputAndKeepsItsLook();
+    void aDisabledWindowHandsTheActivationOn_data();
     void aDisabledWindowHandsTheActivationOn();
     void tooltipShowsInAnInactiveWindow();
     void closeFromTheWindowManager_data();
@@ -515,7 +516,15 @@ void WindowViewTest::disabledWindowTakesNoInputAndKeepsItsLook() {
     QCOMPARE(keys, 1);
 }
 
+void WindowViewTest::aDisabledWindowHandsTheActivationOn_data() {
+    QTest::addColumn<bool>("minimised");
+    QTest::newRow("window that takes input is open") << false;
+    // Otherwise nothing on screen could give the disabled window back.
+    QTest::newRow("window that takes input was minimised") << true;
+}
+
 void WindowViewTest::aDisabledWindowHandsTheActivationOn() {
+    QFETCH(bool, minimised);
     WindowRig rig;
     Window second(layoutWithoutClose, *rig.host);
     rig.window.picture("Picture1").Click = [&] {
@@ -536,9 +545,14 @@ void WindowViewTest::aDisabledWindowHandsTheActivationOn() {
         }
     } firstActivated;
     rig.view()->installEventFilter(&firstActivated);
+    if (minimised) {
+        secondView->showMinimized();
+        QVERIFY(QTest::qWaitFor([&] { return secondView->isMinimized(); }));
+    }
     rig.view()->activateWindow();
     QVERIFY(QTest::qWaitFor([&] { return firstActivated.count > 0; }));
     QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == secondView; }));
+    QVERIFY(!secondView->isMinimized());
 }
 
 void WindowViewTest::tooltipShowsInAnInactiveWindow() {

@@ -94,6 +94,8 @@ void QtHost::disabledWindowActivated(WindowView& view) {
     for (auto it = views_.rbegin(); it != views_.rend(); ++it) {
         WindowView* candidate = it->get();
         if (candidate != &view && candidate->model()->Enabled && candidate->isVisible()) {
+            // A minimised window would leave nothing on screen that takes input.
+            candidate->setWindowState(candidate->windowState() & ~Qt::WindowMinimized);
             candidate->raise();
             candidate->activateWindow();
             return;
