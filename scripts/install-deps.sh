@@ -19,6 +19,7 @@ test_packages=(
     xvfb
     xauth
     xdotool
+    x11-utils         # xprop, for the window's frame hints and icon
     imagemagick
     openbox
     wmctrl

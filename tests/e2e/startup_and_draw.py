@@ -16,9 +16,11 @@ import time
 from pathlib import Path
 
 import screen_checks
+import window_frame
 
 TITLE = "Io gioco con l'ardesino"
 CAPTION_SEPARATOR = "   "
+MAX_OFF_CENTRE = 40  # px; the window manager's title bar shifts the client area down
 APPLICATION_NAME = "Ardesino"
 ALARM_CLOCK_CLICK = (280, 280)
 DRAWS = 8
@@ -110,15 +112,18 @@ def window_failures(window, desktop_file):
     credit, separator, title = caption.rpartition(CAPTION_SEPARATOR)
     if title != TITLE or not separator or not credit.strip():
         failures.append(f"caption {caption!r}: expected a credit text, three blanks, {TITLE!r}")
-    geometry = re.search(r"Geometry: (\d+)x(\d+)", run("xdotool", "getwindowgeometry", window))
-    size = (int(geometry[1]), int(geometry[2]))
+    geometry = run("xdotool", "getwindowgeometry", window)
+    x, y = map(int, re.search(r"Position: (-?\d+),(-?\d+)", geometry).groups())
+    size = tuple(map(int, re.search(r"Geometry: (\d+)x(\d+)", geometry).groups()))
     if size != screen_checks.CLIENT_SIZE:
         failures.append(f"client area {size[0]}x{size[1]}, expected 792x566")
+    screen = tuple(map(int, run("xdotool", "getdisplaygeometry").split()))
+    off_centre = (x + size[0] / 2 - screen[0] / 2, y + size[1] / 2 - screen[1] / 2)
+    if max(map(abs, off_centre)) > MAX_OFF_CENTRE:
+        failures.append(f"the window is not centred on the screen: its middle is off by "
+                        f"{off_centre[0]:.0f}, {off_centre[1]:.0f} px")
     wm_class = re.search(r"^StartupWMClass=(.*)$", desktop_file.read_text(), re.M)[1]
-    by_class = run("xdotool", "search", "--class", f"^{re.escape(wm_class)}$").split()
-    if window not in by_class:
-        failures.append(f"the window's WM_CLASS is not {wm_class!r}, the desktop entry's "
-                        "StartupWMClass")
+    failures += window_frame.frame_failures(window, screen_checks.CLIENT_SIZE, wm_class)
     return failures
 
 
