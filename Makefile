@@ -3,8 +3,9 @@
 
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 600
 
-.PHONY: deps run build test build-sanitize test-sanitize install clean
+.PHONY: deps run build test build-sanitize test-sanitize fuzz install clean
 
 deps:
 	scripts/install-deps.sh
@@ -26,8 +27,12 @@ build-sanitize: deps
 test-sanitize: build-sanitize
 	ctest --preset sanitize --parallel $(JOBS)
 
+# The fuzzer of the display-free game, in ./build-fuzz with clang.
+fuzz: deps
+	fuzz/run.sh $(FUZZ_SECONDS)
+
 install: build
 	cmake --install build --prefix "$(PREFIX)"
 
 clean:
-	rm -rf build build-debug build-sanitize
+	rm -rf build build-debug build-sanitize build-fuzz
