@@ -89,18 +89,26 @@ def start_program(program, artifacts):
 
 def program_report(process, artifacts):
     status = process.poll()
-    state = "still running" if status is None else f"exited with status {status}"
+    state = "is still running" if status is None else f"exited with status {status}"
     tail = (artifacts / "program-output.txt").read_text(errors="replace")[-3000:]
     return f"the program {state}; its output ends with:\n{tail}"
 
 
 def find_window(process, artifacts):
+    """Waits for the window to be mapped, and gives up at once if the program ends first."""
+    search = subprocess.Popen(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                               re.escape(TITLE)], stdout=subprocess.PIPE, text=True)
+    deadline = time.monotonic() + WINDOW_TIMEOUT
     try:
-        found = run("xdotool", "search", "--sync", "--onlyvisible", "--name", re.escape(TITLE),
-                    timeout=WINDOW_TIMEOUT).split()
-    except subprocess.TimeoutExpired:
-        raise Failed(f"no window titled {TITLE!r} appeared within {WINDOW_TIMEOUT} s; "
-                     + program_report(process, artifacts))
+        while search.poll() is None:
+            if process.poll() is not None or time.monotonic() > deadline:
+                raise Failed(f"no window titled {TITLE!r} appeared; "
+                             + program_report(process, artifacts))
+            time.sleep(0.1)
+    finally:
+        if search.poll() is None:
+            search.kill()
+        found = search.communicate()[0].split()
     if len(found) != 1:
         raise Failed(f"{len(found)} windows titled {TITLE!r} at start-up, expected one")
     return found[0]
