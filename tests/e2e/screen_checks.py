@@ -156,7 +156,8 @@ def sectors(picture, ring, is_colour, gap_degrees=2):
     if not occupied:
         return []
     # Start scanning after the widest gap so that no run is split at 0 degrees.
-    gaps = [((occupied[(i + 1) % len(occupied)] - d) % 360 or 360, d) for i, d in enumerate(occupied)]
+    following = occupied[1:] + occupied[:1]
+    gaps = [((after - d) % 360 or 360, d) for d, after in zip(occupied, following)]
     _, before_start = max(gaps)
     order = [(before_start + 1 + k) % 360 for k in range(360)]
     runs, current, empty = [], None, 0
