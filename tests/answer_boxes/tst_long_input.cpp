@@ -1,4 +1,5 @@
-#include "drawn_clock.h"
+#include "support/clock_window_fixture.h"
+#include "support/qtest_std_string.h"
 
 #include "toolkit/key_delivery.h"
 
@@ -21,37 +22,36 @@ std::string mixedBytes(std::size_t size) {
 }
 } // namespace
 
+using clock_test::ClockWindow;
+using clock_test::Time;
+
 // Texts far longer than any answer: they must neither break a box nor match.
 class TestLongInput : public QObject {
     Q_OBJECT
   private slots:
     void pasteOfOneMebibyte_data() {
         QTest::addColumn<QString>("box");
-        QTest::addColumn<int>("sclt");
-        QTest::addColumn<int>("h");
-        QTest::addColumn<int>("m");
+        QTest::addColumn<Time>("time");
         QTest::addColumn<bool>("keptAtRelease");
         QTest::addColumn<bool>("keptAtNextPress");
-        QTest::newRow("Text1 emptied at release") << "Text1" << 1 << 3 << 20 << false << false;
-        QTest::newRow("Text2 emptied at release") << "Text2" << 2 << 3 << 20 << false << false;
-        QTest::newRow("Text6 guarded hour") << "Text6" << 1 << 3 << 40 << false << false;
-        QTest::newRow("Text6 guard-free hour") << "Text6" << 1 << 10 << 40 << true << true;
-        QTest::newRow("Text5 emptied at next press") << "Text5" << 1 << 3 << 40 << true << false;
-        QTest::newRow("Text3 emptied at next press") << "Text3" << 1 << 3 << 15 << true << false;
-        QTest::newRow("Text4 has no limit") << "Text4" << 1 << 3 << 15 << true << true;
-        QTest::newRow("Text8 emptied at next press") << "Text8" << 2 << 11 << 45 << true << false;
-        QTest::newRow("Text7 emptied at next press") << "Text7" << 1 << 3 << 45 << true << false;
+        QTest::newRow("Text1 emptied at release") << "Text1" << Time{1, 3, 20} << false << false;
+        QTest::newRow("Text2 emptied at release") << "Text2" << Time{2, 3, 20} << false << false;
+        QTest::newRow("Text6 guarded hour") << "Text6" << Time{1, 3, 40} << false << false;
+        QTest::newRow("Text6 guard-free hour") << "Text6" << Time{1, 10, 40} << true << true;
+        QTest::newRow("Text5 emptied at next press") << "Text5" << Time{1, 3, 40} << true << false;
+        QTest::newRow("Text3 emptied at next press") << "Text3" << Time{1, 3, 15} << true << false;
+        QTest::newRow("Text4 has no limit") << "Text4" << Time{1, 3, 15} << true << true;
+        QTest::newRow("Text8 emptied at next press") << "Text8" << Time{2, 11, 45} << true << false;
+        QTest::newRow("Text7 emptied at next press") << "Text7" << Time{1, 3, 45} << true << false;
     }
     void pasteOfOneMebibyte() {
         QFETCH(QString, box);
-        QFETCH(int, sclt);
-        QFETCH(int, h);
-        QFETCH(int, m);
+        QFETCH(Time, time);
         QFETCH(bool, keptAtRelease);
         QFETCH(bool, keptAtNextPress);
-        DrawnClock clock(sclt, h, m);
-        QCOMPARE(clock.drawnTime(), clock.askedTime());
-        toolkit::TextBox& answer = clock.form().textBox(box.toStdString());
+        ClockWindow clock(time);
+        QCOMPARE(clock.drawnTime(), clock_test::timeText(time));
+        toolkit::TextBox& answer = clock.box(box.toStdString());
         const std::string payload = mixedBytes(oneMebibyte);
 
         toolkit::pasteText(answer, payload);
@@ -70,24 +70,20 @@ class TestLongInput : public QObject {
     }
 
     void tenThousandDigits_data() {
-        QTest::addColumn<int>("sclt");
-        QTest::addColumn<int>("h");
-        QTest::addColumn<int>("m");
+        QTest::addColumn<Time>("time");
         QTest::addColumn<QString>("nextHour");
-        QTest::newRow("10:40") << 1 << 10 << 40 << "11";
-        QTest::newRow("11:55") << 1 << 11 << 55 << "12";
-        QTest::newRow("12:35") << 1 << 12 << 35 << "13";
-        QTest::newRow("22:40") << 2 << 10 << 40 << "23";
-        QTest::newRow("23:35") << 2 << 11 << 35 << "24";
+        QTest::newRow("10:40") << Time{1, 10, 40} << "11";
+        QTest::newRow("11:55") << Time{1, 11, 55} << "12";
+        QTest::newRow("12:35") << Time{1, 12, 35} << "13";
+        QTest::newRow("22:40") << Time{2, 10, 40} << "23";
+        QTest::newRow("23:35") << Time{2, 11, 35} << "24";
     }
     void tenThousandDigits() {
-        QFETCH(int, sclt);
-        QFETCH(int, h);
-        QFETCH(int, m);
+        QFETCH(Time, time);
         QFETCH(QString, nextHour);
-        DrawnClock clock(sclt, h, m);
-        QCOMPARE(clock.drawnTime(), clock.askedTime());
-        toolkit::TextBox& Text6 = clock.form().textBox("Text6");
+        ClockWindow clock(time);
+        QCOMPARE(clock.drawnTime(), clock_test::timeText(time));
+        toolkit::TextBox& Text6 = clock.box("Text6");
 
         // Typed key by key, every release reads the whole text.
         QElapsedTimer timer;
@@ -109,13 +105,11 @@ class TestLongInput : public QObject {
 
     void tenThousandZerosAheadOfTheAnswerStillMatch_data() { tenThousandDigits_data(); }
     void tenThousandZerosAheadOfTheAnswerStillMatch() {
-        QFETCH(int, sclt);
-        QFETCH(int, h);
-        QFETCH(int, m);
+        QFETCH(Time, time);
         QFETCH(QString, nextHour);
-        DrawnClock clock(sclt, h, m);
-        QCOMPARE(clock.drawnTime(), clock.askedTime());
-        toolkit::TextBox& Text6 = clock.form().textBox("Text6");
+        ClockWindow clock(time);
+        QCOMPARE(clock.drawnTime(), clock_test::timeText(time));
+        toolkit::TextBox& Text6 = clock.box("Text6");
         const std::string answer = std::string(tenThousand, '0') + nextHour.toStdString();
 
         toolkit::pasteText(Text6, answer);

@@ -3,7 +3,9 @@
 // What the clock window must show, written down as tables from the game's description and
 // never derived from the code under test.
 
-#include "clock_window_fixture.h"
+#include "visible_elements.h"
+
+#include "support/clock_window_fixture.h"
 
 #include <array>
 #include <set>
@@ -13,6 +15,8 @@
 #include <vector>
 
 namespace draw_test {
+
+using clock_test::Time;
 
 // The static part: what start-up leaves visible and no draw touches.
 inline std::set<std::string> staticPart() {

@@ -1,5 +1,8 @@
-#include "clock_window_fixture.h"
 #include "expected_draw.h"
+#include "visible_elements.h"
+
+#include "support/clock_window_fixture.h"
+#include "support/qtest_std_string.h"
 
 #include "toolkit/windows1252.h"
 
@@ -10,6 +13,7 @@
 #include <functional>
 
 using namespace draw_test;
+using clock_test::ClockWindow;
 using toolkit::windows1252::fromUtf8;
 
 namespace {

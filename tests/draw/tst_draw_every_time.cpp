@@ -1,8 +1,11 @@
 // Every one of the 1,440 times a draw can give, on one window, one after the other: each
 // draw must leave exactly what its time calls for, whatever the previous one showed.
 
-#include "clock_window_fixture.h"
 #include "expected_draw.h"
+#include "visible_elements.h"
+
+#include "support/clock_window_fixture.h"
+#include "support/qtest_std_string.h"
 
 #include "toolkit/windows1252.h"
 
@@ -11,6 +14,7 @@
 #include <memory>
 
 using namespace draw_test;
+using clock_test::ClockWindow;
 using toolkit::windows1252::fromUtf8;
 
 class TestDrawEveryTime : public QObject {

@@ -1,11 +1,15 @@
-#include "clock_window_fixture.h"
 #include "expected_draw.h"
+#include "visible_elements.h"
+
+#include "support/clock_window_fixture.h"
+#include "support/qtest_std_string.h"
 
 #include "toolkit/windows1252.h"
 
 #include <QTest>
 
 using namespace draw_test;
+using clock_test::ClockWindow;
 
 class TestFormLoad : public QObject {
     Q_OBJECT

@@ -1,20 +1,19 @@
-#include "clock_fixture.h"
+#include "support/clock_window_fixture.h"
+#include "support/panel_state.h"
+#include "support/qtest_std_string.h"
+#include "support/traced_script_rows.h"
 
 #include "toolkit/colour.h"
 #include "toolkit/key_delivery.h"
 
 #include <QTest>
 
-using namespace noon_rows;
-
-Q_DECLARE_METATYPE(noon_rows::ClockTime)
-Q_DECLARE_METATYPE(noon_rows::Script)
-Q_DECLARE_METATYPE(noon_rows::BoxStates)
+using namespace clock_test;
 
 namespace {
-constexpr ClockTime noon{1, 12, 60};
-constexpr ClockTime midnight{2, 12, 60};
-constexpr ClockTime twentyPastThree{1, 3, 20};
+constexpr Time noon{1, 12, 60};
+constexpr Time midnight{2, 12, 60};
+constexpr Time twentyPastThree{1, 3, 20};
 
 constexpr std::int16_t keyM = 'm';
 constexpr std::int16_t keyBlank = ' ';
@@ -29,10 +28,7 @@ class TestNoonExactRow : public QObject {
     Q_OBJECT
   private slots:
     void keyScripts_data() {
-        QTest::addColumn<ClockTime>("time");
-        QTest::addColumn<Script>("script");
-        QTest::addColumn<QString>("expectedTrace");
-        QTest::addColumn<BoxStates>("expectedBoxes");
+        addTracedScriptColumns();
 
         QTest::newRow("noon typed in small letters: happy face, sun, lock at the 11th release")
             << noon << typed("Text9", "mezzogiorno") << q(trace({repeated(10, "t-"), "tsu"}))
@@ -94,22 +90,12 @@ class TestNoonExactRow : public QObject {
             << q(trace({repeated(10, "t-"), "t.", "-.", ".-"})) << BoxStates{open("Text9", "")};
     }
 
-    void keyScripts() {
-        QFETCH(ClockTime, time);
-        QFETCH(Script, script);
-        QFETCH(QString, expectedTrace);
-        QFETCH(BoxStates, expectedBoxes);
-
-        Clock clock;
-        QVERIFY(clock.draw(time));
-        QCOMPARE(q(clock.run(script)), expectedTrace);
-        QCOMPARE(q(describe(clock.statesOf(expectedBoxes))), q(describe(expectedBoxes)));
-    }
+    void keyScripts() { checkTracedScriptRow(); }
 
     // The colour changes inside the key press, before its character reaches the box, and
     // also for keys that show no typing state.
     void firstKeyPressColoursTheText_data() {
-        QTest::addColumn<ClockTime>("time");
+        QTest::addColumn<Time>("time");
         QTest::addColumn<QString>("pastedBefore");
         QTest::addColumn<int>("key");
         QTest::addColumn<toolkit::Colour>("colour");
@@ -124,13 +110,13 @@ class TestNoonExactRow : public QObject {
     }
 
     void firstKeyPressColoursTheText() {
-        QFETCH(ClockTime, time);
+        QFETCH(Time, time);
         QFETCH(QString, pastedBefore);
         QFETCH(int, key);
         QFETCH(toolkit::Colour, colour);
 
-        Clock clock;
-        QVERIFY(clock.draw(time));
+        ClockWindow clock(time);
+        QCOMPARE(clock.drawnTime(), timeText(time));
         toolkit::TextBox& box = clock.box("Text9");
         toolkit::pasteText(box, pastedBefore.toStdString());
         QCOMPARE(box.ForeColor, toolkit::colours::white);
@@ -142,8 +128,8 @@ class TestNoonExactRow : public QObject {
     }
 
     void colourOutlastsDraws_data() {
-        QTest::addColumn<ClockTime>("first");
-        QTest::addColumn<ClockTime>("second");
+        QTest::addColumn<Time>("first");
+        QTest::addColumn<Time>("second");
         QTest::addColumn<toolkit::Colour>("firstColour");
         QTest::addColumn<toolkit::Colour>("secondColour");
 
@@ -154,20 +140,23 @@ class TestNoonExactRow : public QObject {
     }
 
     void colourOutlastsDraws() {
-        QFETCH(ClockTime, first);
-        QFETCH(ClockTime, second);
+        QFETCH(Time, first);
+        QFETCH(Time, second);
         QFETCH(toolkit::Colour, firstColour);
         QFETCH(toolkit::Colour, secondColour);
 
-        Clock clock;
+        ClockWindow clock;
         toolkit::TextBox& box = clock.box("Text9");
-        QVERIFY(clock.draw(first));
+        clock.draw(first);
+        QCOMPARE(clock.drawnTime(), timeText(first));
         toolkit::typeKey(box, keyM);
         QCOMPARE(box.ForeColor, firstColour);
 
-        QVERIFY(clock.draw(twentyPastThree));
+        clock.draw(twentyPastThree);
+        QCOMPARE(clock.drawnTime(), timeText(twentyPastThree));
         QCOMPARE(box.ForeColor, firstColour);
-        QVERIFY(clock.draw(second));
+        clock.draw(second);
+        QCOMPARE(clock.drawnTime(), timeText(second));
         QCOMPARE(box.ForeColor, firstColour);
         QCOMPARE(q(box.Text), QString());
 
@@ -178,7 +167,7 @@ class TestNoonExactRow : public QObject {
     // After the row's success the hours box still asks for typing: its key press brings the
     // neutral face back, its locking release the happy face; the picture stays throughout.
     void hoursBoxAfterSuccess_data() {
-        QTest::addColumn<ClockTime>("time");
+        QTest::addColumn<Time>("time");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("hours");
         QTest::addColumn<QString>("picture");
@@ -192,36 +181,36 @@ class TestNoonExactRow : public QObject {
     }
 
     void hoursBoxAfterSuccess() {
-        QFETCH(ClockTime, time);
+        QFETCH(Time, time);
         QFETCH(QString, word);
         QFETCH(QString, hours);
         QFETCH(QString, picture);
 
-        Clock clock;
-        QVERIFY(clock.draw(time));
-        toolkit::Picture& shown = clock.form().picture(picture.toStdString());
+        ClockWindow clock(time);
+        QCOMPARE(clock.drawnTime(), timeText(time));
+        toolkit::Picture& shown = clock.form.picture(picture.toStdString());
         toolkit::typeText(clock.box("Text9"), word.toStdString());
-        QVERIFY(clock.showsSuccessState());
+        QCOMPARE(facesOf(clock.form), std::string("success"));
         QVERIFY(shown.Visible);
 
         toolkit::TextBox& hoursBox = clock.box("Text1");
         toolkit::typeKey(hoursBox, hours.at(0).toLatin1());
-        QVERIFY(clock.showsTypingState());
+        QCOMPARE(facesOf(clock.form), std::string("typing"));
         QVERIFY(shown.Visible);
         QVERIFY(hoursBox.Enabled);
 
         toolkit::typeKey(hoursBox, hours.at(1).toLatin1());
         QVERIFY(!hoursBox.Enabled);
-        QVERIFY(clock.showsSuccessState());
-        QCOMPARE(clock.form().Image125.Visible, picture == "Image125");
-        QCOMPARE(clock.form().Image126.Visible, picture == "Image126");
+        QCOMPARE(facesOf(clock.form), std::string("success"));
+        QCOMPARE(clock.form.Image125.Visible, picture == "Image125");
+        QCOMPARE(clock.form.Image126.Visible, picture == "Image126");
     }
 
     // Nothing but a draw hides the sun or the moon, whatever time the draw brings.
     void pictureHiddenOnlyByADraw_data() {
-        QTest::addColumn<ClockTime>("time");
+        QTest::addColumn<Time>("time");
         QTest::addColumn<QString>("word");
-        QTest::addColumn<ClockTime>("next");
+        QTest::addColumn<Time>("next");
 
         QTest::newRow("sun, then noon again") << noon << "mezzogiorno" << noon;
         QTest::newRow("sun, then midnight") << noon << "mezzogiorno" << midnight;
@@ -229,13 +218,14 @@ class TestNoonExactRow : public QObject {
     }
 
     void pictureHiddenOnlyByADraw() {
-        QFETCH(ClockTime, time);
+        QFETCH(Time, time);
         QFETCH(QString, word);
-        QFETCH(ClockTime, next);
+        QFETCH(Time, next);
 
-        Clock clock;
-        clock_window::Form1& form = clock.form();
-        QVERIFY(clock.draw(time));
+        ClockWindow clock;
+        clock_window::Form1& form = clock.form;
+        clock.draw(time);
+        QCOMPARE(clock.drawnTime(), timeText(time));
         QVERIFY(!form.Image125.Visible);
         QVERIFY(!form.Image126.Visible);
         toolkit::typeText(clock.box("Text9"), word.toStdString());
@@ -248,7 +238,8 @@ class TestNoonExactRow : public QObject {
         QCOMPARE(form.Image125.Visible, sun);
         QCOMPARE(form.Image126.Visible, moon);
 
-        QVERIFY(clock.draw(next));
+        clock.draw(next);
+        QCOMPARE(clock.drawnTime(), timeText(next));
         QVERIFY(!form.Image125.Visible);
         QVERIFY(!form.Image126.Visible);
         QVERIFY(clock.box("Text9").Enabled);

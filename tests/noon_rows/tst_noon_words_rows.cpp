@@ -1,22 +1,20 @@
-#include "clock_fixture.h"
+#include "support/clock_window_fixture.h"
+#include "support/qtest_std_string.h"
+#include "support/traced_script_rows.h"
 
 #include <QTest>
 
-using namespace noon_rows;
-
-Q_DECLARE_METATYPE(noon_rows::ClockTime)
-Q_DECLARE_METATYPE(noon_rows::Script)
-Q_DECLARE_METATYPE(noon_rows::BoxStates)
+using namespace clock_test;
 
 namespace {
-constexpr ClockTime noonQuarterPast{1, 12, 15};
-constexpr ClockTime noonHalfPast{1, 12, 30};
-constexpr ClockTime noonQuarterTo{1, 12, 45};
-constexpr ClockTime midnightQuarterPast{2, 12, 15};
-constexpr ClockTime midnightHalfPast{2, 12, 30};
-constexpr ClockTime midnightQuarterTo{2, 12, 45};
-constexpr ClockTime quarterToNoon{1, 11, 45};
-constexpr ClockTime quarterToMidnight{2, 11, 45};
+constexpr Time noonQuarterPast{1, 12, 15};
+constexpr Time noonHalfPast{1, 12, 30};
+constexpr Time noonQuarterTo{1, 12, 45};
+constexpr Time midnightQuarterPast{2, 12, 15};
+constexpr Time midnightHalfPast{2, 12, 30};
+constexpr Time midnightQuarterTo{2, 12, 45};
+constexpr Time quarterToNoon{1, 11, 45};
+constexpr Time quarterToMidnight{2, 11, 45};
 
 QString q(const std::string& text) {
     return QString::fromStdString(text);
@@ -27,10 +25,7 @@ class TestNoonWordsRows : public QObject {
     Q_OBJECT
   private slots:
     void keyScripts_data() {
-        QTest::addColumn<ClockTime>("time");
-        QTest::addColumn<Script>("script");
-        QTest::addColumn<QString>("expectedTrace");
-        QTest::addColumn<BoxStates>("expectedBoxes");
+        addTracedScriptColumns();
 
         // Completing the noon words row.
         QTest::newRow("12:15 in small letters, hour first: happy face at the fraction's lock")
@@ -53,7 +48,7 @@ class TestNoonWordsRows : public QObject {
         // Only the fraction that reads the minutes is right.
         const struct {
             const char* name;
-            ClockTime time;
+            Time time;
             const char* hour;
             const char* fraction;
         } wrongFractions[] = {
@@ -112,7 +107,7 @@ class TestNoonWordsRows : public QObject {
         // Limits: the longest text each box holds, and the key after it.
         const struct {
             const char* name;
-            ClockTime time;
+            Time time;
             const char* box;
             int longest;
         } limits[] = {
@@ -167,22 +162,12 @@ class TestNoonWordsRows : public QObject {
             << BoxStates{locked("Text13", "UN QUARTO")};
     }
 
-    void keyScripts() {
-        QFETCH(ClockTime, time);
-        QFETCH(Script, script);
-        QFETCH(QString, expectedTrace);
-        QFETCH(BoxStates, expectedBoxes);
-
-        Clock clock;
-        QVERIFY(clock.draw(time));
-        QCOMPARE(q(clock.run(script)), expectedTrace);
-        QCOMPARE(q(describe(clock.statesOf(expectedBoxes))), q(describe(expectedBoxes)));
-    }
+    void keyScripts() { checkTracedScriptRow(); }
 
     // The hour box of the noon words row checks only at twelve; the meno row's hour box
     // checks whatever the hour. Called directly: at the other hour the box is not shown.
     void hourBoxesAndTheHour_data() {
-        QTest::addColumn<ClockTime>("time");
+        QTest::addColumn<Time>("time");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("word");
         QTest::addColumn<bool>("locks");
@@ -202,14 +187,14 @@ class TestNoonWordsRows : public QObject {
     }
 
     void hourBoxesAndTheHour() {
-        QFETCH(ClockTime, time);
+        QFETCH(Time, time);
         QFETCH(QString, box);
         QFETCH(QString, word);
         QFETCH(bool, locks);
 
-        Clock clock;
-        QVERIFY(clock.draw(time));
-        clock_window::Form1& form = clock.form();
+        ClockWindow clock(time);
+        QCOMPARE(clock.drawnTime(), timeText(time));
+        clock_window::Form1& form = clock.form;
         clock.box(box.toStdString()).Text = word.toStdString();
         if (box == "Text11") {
             form.Text11_KeyUp();

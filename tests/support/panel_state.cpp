@@ -1,0 +1,32 @@
+#include "panel_state.h"
+
+#include "toolkit/windows1252.h"
+
+namespace clock_test {
+
+std::string facesOf(const clock_window::Form1& form) {
+    const bool sad = form.Image121.Visible;
+    const bool neutral = form.Image122.Visible;
+    const bool happy = form.Image123.Visible;
+    if (!sad && neutral && !happy) {
+        return "typing";
+    }
+    if (!sad && !neutral && happy) {
+        return "success";
+    }
+    return "faces " + std::to_string(int(sad)) + std::to_string(int(neutral)) +
+           std::to_string(int(happy));
+}
+
+std::string boxState(const toolkit::TextBox& box) {
+    return "\"" + toolkit::windows1252::toUtf8(box.Text) + "\" " +
+           (box.Enabled ? "open" : "locked");
+}
+
+void showSuccess(clock_window::Form1& form) {
+    form.Image121.Visible = false;
+    form.Image122.Visible = false;
+    form.Image123.Visible = true;
+}
+
+} // namespace clock_test
