@@ -5,7 +5,7 @@ PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 
-.PHONY: deps run build test build-sanitize test-sanitize fuzz install clean
+.PHONY: deps run build test build-sanitize test-sanitize fuzz bench install clean
 
 deps:
 	scripts/install-deps.sh
@@ -30,6 +30,11 @@ test-sanitize: build-sanitize
 # The fuzzer of the display-free game, in ./build-fuzz with clang.
 fuzz: deps
 	fuzz/run.sh $(FUZZ_SECONDS)
+
+# Start-up time and memory against a minimal Qt window, and the steady work of a draw and a
+# key, in the release build.
+bench: build
+	bench/run.sh
 
 install: build
 	cmake --install build --prefix "$(PREFIX)"
