@@ -63,6 +63,32 @@ SEEDS = {
     + typed("Text10", "tre quarti")
     + typed("Text8", "una")
     + typed("Text7", "un quarto"),
+    # Every two-box row completed, in both orders of its boxes.
+    "quarter-past-three-words-row": draw(ZERO, ZERO, edge(2, 15, True), edge(1, 3, True))
+    + typed("Text4", "un quarto")
+    + typed("Text3", "tre")
+    + typed("Text2", "15")
+    + typed("Text1", "3"),
+    "twenty-to-four-digits-meno-row": draw(ZERO, ZERO, edge(2, 40, True), edge(1, 3, True))
+    + typed("Text6", "4")
+    + typed("Text5", "20")
+    + draw(ZERO, BELOW_ONE, edge(2, 55, True), edge(1, 3, True))
+    + typed("Text5", "5")
+    + typed("Text6", "16"),
+    "quarter-to-four-words-meno-row": draw(ZERO, ZERO, edge(2, 45, True), edge(1, 3, True))
+    + typed("Text8", "quattro")
+    + typed("Text7", "un quarto")
+    + typed("Text4", "tre quarti")
+    + typed("Text3", "tre"),
+    "quarter-past-noon-noon-words-row": draw(ZERO, ZERO, edge(2, 15, True), BELOW_ONE)
+    + typed("Text11", "mezzogiorno")
+    + typed("Text10", "un quarto")
+    + draw(ZERO, ZERO, edge(2, 30, True), BELOW_ONE)
+    + typed("Text10", "mezzo")
+    + typed("Text11", "mezzogiorno"),
+    "quarter-to-noon-noon-words-meno-row": draw(ZERO, ZERO, edge(2, 45, True), edge(1, 11, True))
+    + typed("Text13", "un quarto")
+    + typed("Text12", "mezzogiorno"),
     # The credits window: open, frame on and off, OK, open again, closed by the window manager.
     "credits-open-frame-close": bytes([INFO, MOVE, 0, MOVE, 3, MOVE, 6, MOVE, 0, OK, 0])
     + bytes([INFO, MOVE, 1, CLOSE, 0])

@@ -2,7 +2,8 @@
 # Runs the monkey test against the program on a private X server with a window manager.
 # Exit code 77 (skipped) when the tools it needs are missing.
 #
-#   run_monkey.sh PROGRAM CLIPBOARD_OWNER [SECONDS]     MONKEY_SECONDS and MONKEY_SEED override
+#   run_monkey.sh PROGRAM CLIPBOARD_OWNER [SECONDS] [--memory-report-only]
+#   MONKEY_SECONDS and MONKEY_SEED override the time and the random seed.
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -28,9 +29,10 @@ fi
 program="$1"
 clipboard_owner="$2"
 seconds="${MONKEY_SECONDS:-${3:-60}}"
+extra=("${@:4}")
 seed="${MONKEY_SEED:-$(date +%s)}"
 
-for tool in xvfb-run xdotool import dbus-run-session wmctrl /usr/bin/python3; do
+for tool in xvfb-run xdotool import dbus-run-session /usr/bin/python3; do
     if ! command -v "$tool" >/dev/null; then
         echo "monkey: $tool is missing; skipped"
         exit 77
@@ -39,4 +41,4 @@ done
 
 exec dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
     "$0" --inside-x --program "$program" --clipboard-owner "$clipboard_owner" \
-    --seconds "$seconds" --seed "$seed"
+    --seconds "$seconds" --seed "$seed" "${extra[@]}"
