@@ -25,6 +25,11 @@ inline constexpr std::string_view unQuarto = "UN QUARTO";
 inline constexpr std::string_view mezzo = "MEZZO";
 inline constexpr std::string_view treQuarti = "TRE QUARTI";
 
+// Twelve o'clock in words, in place of an hour word: noon in the first half of the day,
+// midnight in the second.
+inline constexpr std::string_view mezzogiorno = "MEZZOGIORNO";
+inline constexpr std::string_view mezzanotte = "MEZZANOTTE";
+
 // The fraction word that says m minutes past: 15, 30 and 45 have one; any other minute
 // gives the empty text.
 std::string_view fractionWordFor(int m);

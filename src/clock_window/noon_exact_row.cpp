@@ -9,8 +9,8 @@
 // the happy face come at the same key release, together with the sun or the moon.
 namespace clock_window {
 namespace {
-constexpr std::string_view noon = "MEZZOGIORNO";
-constexpr std::string_view midnight = "MEZZANOTTE";
+constexpr std::string_view noon = rules::mezzogiorno;
+constexpr std::string_view midnight = rules::mezzanotte;
 constexpr int noonLength = static_cast<int>(noon.size());
 constexpr int midnightLength = static_cast<int>(midnight.size());
 constexpr toolkit::Colour noonTextColour = toolkit::colours::yellow;

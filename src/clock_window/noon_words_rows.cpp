@@ -8,8 +8,8 @@
 // so the happy face comes at the release that locks the second box, in either order.
 namespace clock_window {
 namespace {
-constexpr std::string_view noon = "MEZZOGIORNO";
-constexpr std::string_view midnight = "MEZZANOTTE";
+constexpr std::string_view noon = rules::mezzogiorno;
+constexpr std::string_view midnight = rules::mezzanotte;
 constexpr double text11NoonLimit = 10;
 constexpr double text11MidnightLimit = 11;
 constexpr double text12NoonLimit = 11;
