@@ -12,6 +12,12 @@ constexpr std::array<char32_t, 32> highControlRange = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The smallest code point each UTF-8 length may carry, by the number of continuation bytes.
+constexpr std::array<char32_t, 4> smallestOfLength = {0x0, 0x80, 0x800, 0x10000};
+constexpr char32_t firstSurrogate = 0xD800;
+constexpr char32_t lastSurrogate = 0xDFFF;
+constexpr char32_t lastCodePoint = 0x10FFFF;
+
 constexpr unsigned char firstHigh = 0x80;
 constexpr unsigned char lastHigh = 0x9F;
 
@@ -81,6 +87,10 @@ std::string fromUtf8(std::string_view utf8) {
                 cp = (cp << 6) | (next & 0x3F);
             }
         }
+        // An overlong form would smuggle in a character under another spelling ("\xC0\xB3"
+        // for "3"); surrogates and code points past U+10FFFF are no characters at all.
+        wellFormed = wellFormed && cp >= smallestOfLength[extra] &&
+                     !(cp >= firstSurrogate && cp <= lastSurrogate) && cp <= lastCodePoint;
         if (!wellFormed) {
             ++i;
             continue;

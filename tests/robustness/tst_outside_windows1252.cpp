@@ -22,6 +22,10 @@ class TestOutsideWindows1252 : public QObject {
         QTest::addColumn<bool>("locks");
         const game_invariants::DrawnTime threeFifteen{1, 3, 15};
         const game_invariants::DrawnTime midnight{2, 12, 60};
+        QTest::newRow("overlong encoding of a digit is malformed")
+            << QByteArray("\xC0\xB3") << QByteArray() << "Text1" << threeFifteen << false;
+        QTest::newRow("overlong encoding of a letter is malformed")
+            << QByteArray("TR\xE0\x81\x85") << QByteArray("TR") << "Text3" << threeFifteen << false;
         QTest::newRow("ideographs only")
             << QByteArray("時計") << QByteArray() << "Text3" << threeFifteen << false;
         QTest::newRow("emoji inside the word")

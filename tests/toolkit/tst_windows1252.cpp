@@ -47,6 +47,19 @@ class TestWindows1252 : public QObject {
                                                            "B")
                                              << QByteArray("AB");
         QTest::newRow("truncated sequence dropped") << QByteArray("A\xC3") << QByteArray("A");
+        QTest::newRow("overlong digit dropped") << QByteArray("\xC0\xB3") << QByteArray();
+        QTest::newRow("overlong letter dropped")
+            << QByteArray("TR\xE0\x81\x85") << QByteArray("TR");
+        QTest::newRow("four-byte overlong dropped") << QByteArray("\xF0\x80\x81\x81"
+                                                                  "A")
+                                                    << QByteArray("A");
+        QTest::newRow("surrogate dropped") << QByteArray("\xED\xA0\x80"
+                                                         "B")
+                                           << QByteArray("B");
+        QTest::newRow("beyond the last code point dropped") << QByteArray("\xF4\x90\x80\x80"
+                                                                          "C")
+                                                            << QByteArray("C");
+        QTest::newRow("two-byte E grave kept") << QByteArray("\xC3\x88") << QByteArray("\xC8");
         QTest::newRow("stray continuation dropped") << QByteArray("\x80Z") << QByteArray("Z");
     }
     void utf8() {
