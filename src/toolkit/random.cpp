@@ -8,17 +8,23 @@ namespace toolkit {
 namespace {
 constexpr int floatMantissaBits = 24;
 constexpr float unitPerStep = 1.0f / (1u << floatMantissaBits);
+constexpr std::uint64_t splitMixIncrement = 0x9E3779B97F4A7C15ULL;
+constexpr std::uint64_t splitMixFirstMultiplier = 0xBF58476D1CE4E5B9ULL;
+constexpr std::uint64_t splitMixSecondMultiplier = 0x94D049BB133111EBULL;
 } // namespace
 
 float DefaultRandom::next() {
+    state_ += splitMixIncrement;
+    std::uint64_t z = state_;
+    z = (z ^ (z >> 30)) * splitMixFirstMultiplier;
+    z = (z ^ (z >> 27)) * splitMixSecondMultiplier;
+    z ^= z >> 31;
     // The top 24 bits give every float step of [0, 1) and never 1 itself.
-    return static_cast<float>(engine_() >> (32 - floatMantissaBits)) * unitPerStep;
+    return static_cast<float>(z >> (64 - floatMantissaBits)) * unitPerStep;
 }
 
 void DefaultRandom::reseed(double secondsSinceMidnight) {
-    const auto bits = std::bit_cast<std::uint64_t>(secondsSinceMidnight);
-    std::seed_seq seq{static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32)};
-    engine_.seed(seq);
+    state_ = std::bit_cast<std::uint64_t>(secondsSinceMidnight);
 }
 
 double secondsSinceMidnight() {
