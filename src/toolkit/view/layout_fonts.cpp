@@ -9,6 +9,7 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace toolkit {
 namespace {
@@ -71,7 +72,9 @@ void loadLayoutFonts() {
     (void)loaded;
 }
 
-QFont fontFor(const FontSpec& spec) {
+namespace {
+
+QFont resolvedFont(const FontSpec& spec) {
     QFont font;
     font.setFamilies({QString::fromUtf8(spec.family.data(), qsizetype(spec.family.size()))});
     font.setPixelSize(qRound(spec.points * layoutDotsPerInch / pointsPerInch));
@@ -80,6 +83,29 @@ QFont fontFor(const FontSpec& spec) {
         font.setFamilies({scalableStandIn(font.families().front())});
     }
     return font;
+}
+
+struct ResolvedFont {
+    FontSpec spec;
+    qreal devicePixelRatio;
+    QFont font;
+};
+
+} // namespace
+
+// The font database is slow to ask, and a layout has only a handful of fonts: each is
+// resolved once per screen density.
+QFont fontFor(const FontSpec& spec) {
+    static std::vector<ResolvedFont> resolved;
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    for (const ResolvedFont& entry : resolved) {
+        if (entry.spec.family == spec.family && entry.spec.points == spec.points &&
+            entry.spec.bold == spec.bold && entry.devicePixelRatio == ratio) {
+            return entry.font;
+        }
+    }
+    resolved.push_back({spec, ratio, resolvedFont(spec)});
+    return resolved.back().font;
 }
 
 } // namespace toolkit
