@@ -36,6 +36,7 @@ robustness_packages=(
     libclang-rt-14-dev  # the sanitizer runtimes, only a Recommends of clang-14
     libfuzzer-14-dev
     libbenchmark-dev
+    libx11-dev          # the start-up probe and the monkey test's clipboard owner
     hyperfine
     valgrind
 )
