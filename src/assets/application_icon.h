@@ -2,9 +2,16 @@
 
 #include <QIcon>
 
+#include <array>
+
 namespace assets {
 
-// The program's icon: the alarm clock of the dial centre, at the usual icon sizes.
+// The sides, in pixels, of the icon pictures installed for desktop menus.
+inline constexpr std::array<int, 7> desktopIconSides{16, 24, 32, 48, 64, 128, 256};
+
+// The program's icon: the alarm clock of the dial centre, drawn when a size is first asked
+// for. It offers the window system the sizes up to 64 pixels only, since it draws every size
+// offered when a window is created; larger pictures come from the installed icons.
 QIcon applicationIcon();
 
 } // namespace assets

@@ -40,8 +40,8 @@ struct ViewProgram {
         return credits.form2() ? host.viewOf(*credits.form2()) : nullptr;
     }
 
-    static QPoint centreOf(const toolkit::WindowView* view, std::string_view element) {
-        const QWidget* widget = view->elementWidget(element);
+    static QPoint centreOf(toolkit::WindowView* view, std::string_view element) {
+        QWidget* widget = view->elementWidget(element);
         return widget->mapTo(view, widget->rect().center());
     }
 

@@ -19,8 +19,10 @@ std::string facesOf(const clock_window::Form1& form) {
 }
 
 std::string boxState(const toolkit::TextBox& box) {
-    return "\"" + toolkit::windows1252::toUtf8(box.Text) + "\" " +
-           (box.Enabled ? "open" : "locked");
+    std::string state = "\"";
+    state += toolkit::windows1252::toUtf8(box.Text);
+    state += box.Enabled ? "\" open" : "\" locked";
+    return state;
 }
 
 void showSuccess(clock_window::Form1& form) {

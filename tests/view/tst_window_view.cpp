@@ -123,11 +123,16 @@ const QColor backgroundColour(0, 128, 128);
 
 class WindowRig : public ViewRig {
   public:
-    explicit WindowRig(const WindowSpec& spec = layout) : ViewRig(spec) {
+    enum class Shown { AtOnce, Later };
+
+    explicit WindowRig(const WindowSpec& spec = layout, Shown shown = Shown::AtOnce)
+        : ViewRig(spec) {
         pictures.add("bg", backgroundColour, {400, 300});
         pictures.add("red", Qt::red, {10, 10});
         pictures.add("green", Qt::green, {30, 30});
-        show();
+        if (shown == Shown::AtOnce) {
+            show();
+        }
     }
 
     QPoint centreOf(std::string_view name) const {
@@ -165,6 +170,7 @@ class WindowViewTest : public QObject {
     void elementsStandAtTheirPlaces_data();
     void elementsStandAtTheirPlaces();
     void stackingFollowsTheLayoutWithBoxesInFront();
+    void widgetsMadeOnFirstShowStackAsTheLayoutSays();
     void labelsLook_data();
     void labelsLook();
     void transparentAndOpaqueBackgrounds();
@@ -236,6 +242,38 @@ void WindowViewTest::stackingFollowsTheLayoutWithBoxesInFront() {
     // Label4 comes after Text1 yet the box is in front.
     QCOMPARE(view->childAt(QPoint(20, 190)), rig.view()->elementWidget("Text1"));
     // The shape comes after Picture1 and is drawn over it.
+    QCOMPARE(rig.pixel(QPoint(240, 50)), QColor(0xC0, 0x00, 0xC0));
+    QCOMPARE(rig.pixel(QPoint(205, 15)), QColor(Qt::red));
+}
+
+void setShown(Element& element, bool shown) {
+    std::visit([&](auto& control) { control.Visible = shown; }, element.control);
+}
+
+// A widget is made only when its element is first shown, here from the last element to the
+// first; each new one still stands where the layout puts it.
+void WindowViewTest::widgetsMadeOnFirstShowStackAsTheLayoutSays() {
+    WindowRig rig(layout, WindowRig::Shown::Later);
+    std::vector<Element>& elements = rig.window.elements();
+    rig.window.Load = [&] {
+        for (Element& element : elements) {
+            setShown(element, false);
+        }
+    };
+    rig.show();
+    WindowView* view = rig.view();
+    QVERIFY(view->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty());
+
+    for (auto element = elements.rbegin(); element != elements.rend(); ++element) {
+        setShown(*element, true);
+        rig.host->syncAllFromModels();
+        const QString name =
+            QString::fromLatin1(element->spec->name.data(), qsizetype(element->spec->name.size()));
+        QVERIFY2(view->findChild<QWidget*>(name), qPrintable(name));
+    }
+    QCOMPARE(view->childAt(QPoint(70, 75)), view->elementWidget("Label5"));
+    QCOMPARE(view->childAt(QPoint(30, 75)), view->elementWidget("Label2"));
+    QCOMPARE(view->childAt(QPoint(20, 190)), view->elementWidget("Text1"));
     QCOMPARE(rig.pixel(QPoint(240, 50)), QColor(0xC0, 0x00, 0xC0));
     QCOMPARE(rig.pixel(QPoint(205, 15)), QColor(Qt::red));
 }

@@ -1,4 +1,4 @@
-// Writes the program's icon into a hicolor icon tree as one PNG per size it is drawn at, so
+// Writes the program's icon into a hicolor icon tree as one PNG per desktop icon size, so
 // the desktop menu shows the same alarm clock as the program's windows.
 // Usage: render_icon OUTPUT_DIR ICON_NAME STAMP_FILE
 
@@ -32,11 +32,8 @@ int main(int argc, char* argv[]) {
     const QString& iconName = arguments[2];
 
     const QIcon icon = assets::applicationIcon();
-    const QList<QSize> sizes = icon.availableSizes();
-    if (sizes.isEmpty()) {
-        return fail("the application icon has no sizes");
-    }
-    for (const QSize& size : sizes) {
+    for (const int side : assets::desktopIconSides) {
+        const QSize size(side, side);
         const QPixmap pixmap = icon.pixmap(size, unscaled);
         if (pixmap.size() != size) {
             return fail(QStringLiteral("asked for %1x%2, got %3x%4")

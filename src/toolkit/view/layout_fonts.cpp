@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QString>
+#include <QStringList>
 #include <QtMath>
 
 #include <array>
@@ -29,8 +30,8 @@ constexpr std::array<std::pair<const char*, const char*>, 1> scalableStandIns = 
 constexpr double layoutDotsPerInch = 96;
 constexpr double pointsPerInch = 72;
 
-bool hasBoldStyle(const QString& family) {
-    for (const QString& style : QFontDatabase::styles(family)) {
+bool hasBoldStyle(const QString& family, const QStringList& styles) {
+    for (const QString& style : styles) {
         if (QFontDatabase::bold(family, style)) {
             return true;
         }
@@ -38,15 +39,20 @@ bool hasBoldStyle(const QString& family) {
     return false;
 }
 
-// A bitmap font draws well only at its own sizes, unscaled, and is never made bold.
+// A bitmap font draws well only at its own sizes, unscaled, and is never made bold. The
+// family is looked up by its exact name: resolving aliases runs every fontconfig rule and
+// costs more than the rest of the start-up's font work, and a family known only by an
+// alias is not one of the bitmap fonts loaded here.
 bool bitmapFontLacks(const QFont& font) {
     const QString family = font.families().front();
-    if (!QFontDatabase::hasFamily(family) || QFontDatabase::isScalable(family)) {
+    const QStringList styles = QFontDatabase::styles(family);
+    if (styles.isEmpty() || QFontDatabase::isScalable(family)) {
         return false;
     }
-    const QFontInfo drawn(font);
-    return drawn.pixelSize() != font.pixelSize() || (font.bold() && !hasBoldStyle(family)) ||
-           qGuiApp->devicePixelRatio() != 1;
+    if ((font.bold() && !hasBoldStyle(family, styles)) || qGuiApp->devicePixelRatio() != 1) {
+        return true;
+    }
+    return QFontInfo(font).pixelSize() != font.pixelSize();
 }
 
 QString scalableStandIn(const QString& family) {

@@ -16,6 +16,9 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <utility>
+#include <variant>
 
 namespace toolkit {
 namespace {
@@ -69,44 +72,79 @@ WindowView::WindowView(Window& model, PictureSource& pictures, WindowViewHost& h
     }
     setAttribute(Qt::WA_AlwaysShowToolTips);
     setMouseTracking(true);
-    buildElements();
-    setTabOrderFromLayout();
+    const std::size_t elementCount = model.elements().size();
+    mirrored_.assign(elementCount, nullptr);
+    elementWidgets_.assign(elementCount, nullptr);
     create();
     windowHandle()->installEventFilter(this);
     syncFromModel();
 }
 
-void WindowView::buildElements() {
-    std::vector<TextBoxView*> boxes;
-    for (Element& element : model_->elements()) {
-        const ElementSpec& spec = *element.spec;
-        QWidget* widget = nullptr;
-        MirroredElement* mirrored = nullptr;
-        if (auto* label = std::get_if<Label>(&element.control)) {
-            auto* view = new LabelView(spec, *label, *this, this);
-            widget = view;
-            mirrored = view;
-        } else if (auto* picture = std::get_if<Picture>(&element.control)) {
-            auto* view = new PictureView(spec, *picture, *this, this);
-            widget = view;
-            mirrored = view;
-        } else if (auto* box = std::get_if<TextBox>(&element.control)) {
-            auto* view = new TextBoxView(spec, *box, *this, this);
-            boxes.push_back(view);
-            widget = view;
-            mirrored = view;
-        } else if (auto* shape = std::get_if<Shape>(&element.control)) {
-            auto* view = new ShapeView(spec, *shape, this);
-            widget = view;
-            mirrored = view;
-        }
-        elementWidgets_.push_back(widget);
-        mirrored_.push_back(mirrored);
+namespace {
+
+bool isShown(const Element& element) {
+    return std::visit([](const auto& control) { return control.Visible; }, element.control);
+}
+
+bool isTextBox(const Element& element) {
+    return std::holds_alternative<TextBox>(element.control);
+}
+
+// Back to front: the elements in layout order, then the text boxes in layout order.
+bool standsBehind(const std::vector<Element>& elements, std::size_t a, std::size_t b) {
+    const bool aIsBox = isTextBox(elements[a]);
+    const bool bIsBox = isTextBox(elements[b]);
+    return aIsBox != bIsBox ? bIsBox : a < b;
+}
+
+} // namespace
+
+bool WindowView::ensureWidget(std::size_t index) {
+    if (elementWidgets_[index]) {
+        return false;
     }
-    // Created back to front, so later siblings already stand in front; text boxes go in
-    // front of everything.
-    for (TextBoxView* box : boxes) {
-        box->raise();
+    Element& element = model_->elements()[index];
+    const ElementSpec& spec = *element.spec;
+    QWidget* widget = nullptr;
+    MirroredElement* mirrored = nullptr;
+    if (auto* label = std::get_if<Label>(&element.control)) {
+        auto* view = new LabelView(spec, *label, *this, this);
+        widget = view;
+        mirrored = view;
+    } else if (auto* picture = std::get_if<Picture>(&element.control)) {
+        auto* view = new PictureView(spec, *picture, *this, this);
+        widget = view;
+        mirrored = view;
+    } else if (auto* box = std::get_if<TextBox>(&element.control)) {
+        auto* view = new TextBoxView(spec, *box, *this, this);
+        widget = view;
+        mirrored = view;
+    } else if (auto* shape = std::get_if<Shape>(&element.control)) {
+        auto* view = new ShapeView(spec, *shape, this);
+        widget = view;
+        mirrored = view;
+    }
+    elementWidgets_[index] = widget;
+    mirrored_[index] = mirrored;
+    stackInLayoutOrder(index);
+    return true;
+}
+
+// A new widget goes in front of its siblings; it is put back under the nearest one that
+// stands in front of it.
+void WindowView::stackInLayoutOrder(std::size_t index) {
+    const std::vector<Element>& elements = model_->elements();
+    std::optional<std::size_t> inFront;
+    for (std::size_t other = 0; other < elements.size(); ++other) {
+        if (other == index || !elementWidgets_[other] || !standsBehind(elements, index, other)) {
+            continue;
+        }
+        if (!inFront || standsBehind(elements, other, *inFront)) {
+            inFront = other;
+        }
+    }
+    if (inFront) {
+        elementWidgets_[index]->stackUnder(elementWidgets_[*inFront]);
     }
 }
 
@@ -114,7 +152,7 @@ void WindowView::setTabOrderFromLayout() {
     std::vector<std::pair<int, QWidget*>> order;
     const std::vector<Element>& elements = model_->elements();
     for (std::size_t i = 0; i < elements.size(); ++i) {
-        if (std::holds_alternative<TextBox>(elements[i].control)) {
+        if (isTextBox(elements[i]) && elementWidgets_[i]) {
             order.emplace_back(elements[i].spec->tabIndex, elementWidgets_[i]);
         }
     }
@@ -125,13 +163,16 @@ void WindowView::setTabOrderFromLayout() {
     }
 }
 
-QWidget* WindowView::elementWidget(std::string_view name) const {
+QWidget* WindowView::elementWidget(std::string_view name) {
     if (!model_) {
         return nullptr;
     }
     const std::vector<Element>& elements = model_->elements();
     for (std::size_t i = 0; i < elements.size(); ++i) {
         if (elements[i].spec->name == name) {
+            if (ensureWidget(i) && isTextBox(elements[i])) {
+                setTabOrderFromLayout();
+            }
             return elementWidgets_[i];
         }
     }
@@ -146,8 +187,18 @@ void WindowView::syncFromModel() {
         caption_ = model_->Caption;
         setWindowTitle(toQString(caption_));
     }
-    for (MirroredElement* element : mirrored_) {
-        element->syncFromModel();
+    bool madeTextBox = false;
+    const std::vector<Element>& elements = model_->elements();
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        if (mirrored_[i]) {
+            mirrored_[i]->syncFromModel();
+        } else if (isShown(elements[i])) {
+            ensureWidget(i); // a new widget mirrors its control as it is made
+            madeTextBox = madeTextBox || isTextBox(elements[i]);
+        }
+    }
+    if (madeTextBox) {
+        setTabOrderFromLayout();
     }
 }
 

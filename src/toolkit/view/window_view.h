@@ -29,8 +29,10 @@ class WindowViewHost {
 
 // One top-level window showing a model window: a fixed client area, the background picture
 // at its own size from the top-left corner, and one widget per element, stacked as the
-// layout lists them with the text boxes in front. It holds no state of its own beyond what
-// it mirrors. While the model window is disabled it looks the same and takes no input.
+// layout lists them with the text boxes in front. An element's widget is made when the
+// element is first shown: most of a layout starts hidden, and a text box's font costs more
+// to set up than the rest of the window. It holds no state of its own beyond what it
+// mirrors. While the model window is disabled it looks the same and takes no input.
 class WindowView final : public QWidget, public ElementOwner {
   public:
     WindowView(Window& model, PictureSource& pictures, WindowViewHost& host);
@@ -45,8 +47,9 @@ class WindowView final : public QWidget, public ElementOwner {
     bool isAttached() const override { return model_ != nullptr; }
     void afterEvent() override { host_.afterEvent(); }
 
-    // The element's widget by its layout name; null for an unknown name.
-    QWidget* elementWidget(std::string_view name) const;
+    // The element's widget by its layout name, made now if the element was never shown;
+    // null for an unknown name.
+    QWidget* elementWidget(std::string_view name);
 
   protected:
     bool event(QEvent* event) override;
@@ -56,7 +59,9 @@ class WindowView final : public QWidget, public ElementOwner {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void buildElements();
+    // Makes the element's widget unless it exists; true if it was made now.
+    bool ensureWidget(std::size_t index);
+    void stackInLayoutOrder(std::size_t index);
     void setTabOrderFromLayout();
     bool takesInput() const { return model_ && model_->Enabled; }
 
@@ -65,6 +70,7 @@ class WindowView final : public QWidget, public ElementOwner {
     WindowViewHost& host_;
     std::string caption_;
     QPixmap background_;
+    // Per element, in layout order; null until the element is first shown.
     std::vector<MirroredElement*> mirrored_;
     std::vector<QWidget*> elementWidgets_;
 };
