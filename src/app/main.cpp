@@ -2,6 +2,7 @@
 #include "assets/pictures.h"
 #include "clock_window/form1.h"
 #include "credits_window/credits.h"
+#include "fontconfig_warm_up.h"
 #include "toolkit/random.h"
 #include "toolkit/view/qt_host.h"
 
@@ -9,6 +10,7 @@
 
 // The clock window is the start-up window: the run ends when it is closed.
 int main(int argc, char* argv[]) {
+    app::FontconfigWarmUp fontconfig;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ardesino"));
     QApplication::setApplicationVersion(QStringLiteral(ARDESINO_VERSION));
@@ -18,6 +20,7 @@ int main(int argc, char* argv[]) {
     toolkit::DefaultRandom source;
     toolkit::Randomness randomness(source);
     assets::Pictures pictures;
+    fontconfig.wait();
     toolkit::QtHost host(pictures); // registers the layouts' fonts first
     clock_window::Form1 form1(host, randomness);
     credits_window::Credits credits(form1, host);
