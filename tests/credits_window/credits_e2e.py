@@ -14,6 +14,9 @@ import sys
 import time
 from pathlib import Path
 
+import x_session
+from x_session import Failed, run, wait_until
+
 TITLE = "Io gioco con l'ardesino"
 CREDITS_SIZE = (322, 240)
 # Client-area points, in pixels: the middle of "INFO" on the clock window, of "OK" on the
@@ -31,32 +34,6 @@ WINDOW_TIMEOUT = 60
 SETTLE_TIMEOUT = 20
 # How long a click or key the program must ignore is given to show an effect.
 IGNORED_INPUT_WAIT = 1.5
-
-
-class Failed(Exception):
-    pass
-
-
-def run(*command, timeout=10):
-    result = subprocess.run(command, capture_output=True, text=True, timeout=timeout)
-    if result.returncode != 0:
-        raise Failed(f"{' '.join(command)} failed ({result.returncode}): {result.stderr.strip()}")
-    return result.stdout
-
-
-def succeeds(*command):
-    return subprocess.run(command, capture_output=True).returncode == 0
-
-
-def wait_until(what, timeout, probe):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise Failed(f"{what} within {timeout} s")
-        time.sleep(0.2)
 
 
 def windows():
@@ -201,23 +178,8 @@ def check(program, artifacts):
 
 def main():
     program, artifacts = Path(sys.argv[1]), Path(sys.argv[2])
-    artifacts.mkdir(parents=True, exist_ok=True)
-    if not program.is_file():
-        print(f"FAIL: the program {program} has not been built", file=sys.stderr)
-        return 1
-    openbox = subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
-    try:
-        wait_until("the window manager did not start", 10, lambda: succeeds("wmctrl", "-m"))
-        failures = check(program, artifacts)
-    except Failed as failure:
-        failures = [str(failure)]
-    finally:
-        openbox.terminate()
-        openbox.wait()
-    for failure in failures:
-        print(f"FAIL: {failure}", file=sys.stderr)
-    print(f"screenshots and the program's output are in {artifacts}")
-    return 1 if failures else 0
+    return x_session.run_check(program, artifacts, lambda: check(program, artifacts),
+                               accessibility=False)
 
 
 if __name__ == "__main__":

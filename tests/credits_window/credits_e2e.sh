@@ -13,5 +13,7 @@ for tool in xvfb-run openbox wmctrl xdotool import dbus-run-session; do
 done
 
 here="$(cd "$(dirname "$0")" && pwd)"
+export PYTHONPATH="$here/../e2e" # the shared X-session helpers
+export PYTHONDONTWRITEBYTECODE=1   # nothing written into the source tree
 exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
     dbus-run-session -- /usr/bin/python3 "$here/credits_e2e.py" "$@"

@@ -9,7 +9,6 @@ Usage: startup_and_draw.py PROGRAM DESKTOP_FILE ARTIFACT_DIR
 import json
 import os
 import re
-import shutil
 import subprocess
 import sys
 import time
@@ -17,6 +16,8 @@ from pathlib import Path
 
 import screen_checks
 import window_frame
+import x_session
+from x_session import Failed, program_report, run, wait_until
 
 TITLE = "Io gioco con l'ardesino"
 CAPTION_SEPARATOR = "   "
@@ -44,54 +45,10 @@ STARTUP_CAPTIONS = [
 ]
 
 
-class Failed(Exception):
-    pass
-
-
-def run(*command, timeout=10):
-    result = subprocess.run(command, capture_output=True, text=True, timeout=timeout)
-    if result.returncode != 0:
-        raise Failed(f"{' '.join(command)} failed ({result.returncode}): {result.stderr.strip()}")
-    return result.stdout
-
-
-def wait_until(what, timeout, probe):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise Failed(f"{what} within {timeout} s")
-        time.sleep(0.2)
-
-
-def succeeds(*command):
-    return subprocess.run(command, capture_output=True).returncode == 0
-
-
-def start_services(services):
-    """The accessibility bus and a window manager, as on a desktop. The window manager is
-    what lets the test close the window the way a user does."""
-    services.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
-    wait_until("the accessibility bus did not start", 10, lambda: succeeds(
-        "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-        "org.a11y.Bus.GetAddress"))
-    services.append(subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL))
-    wait_until("the window manager did not start", 10, lambda: succeeds("wmctrl", "-m"))
-
-
 def start_program(program, artifacts):
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     output = open(artifacts / "program-output.txt", "wb")
     return subprocess.Popen([program], env=env, stdout=output, stderr=subprocess.STDOUT)
-
-
-def program_report(process, artifacts):
-    status = process.poll()
-    state = "is still running" if status is None else f"exited with status {status}"
-    tail = (artifacts / "program-output.txt").read_text(errors="replace")[-3000:]
-    return f"the program {state}; its output ends with:\n{tail}"
 
 
 def find_window(process, artifacts):
@@ -251,25 +208,8 @@ def check(program, desktop_file, artifacts):
 
 def main():
     program, desktop_file, artifacts = Path(sys.argv[1]), Path(sys.argv[2]), Path(sys.argv[3])
-    shutil.rmtree(artifacts, ignore_errors=True)
-    artifacts.mkdir(parents=True)
-    if not program.is_file():
-        print(f"FAIL: the program {program} has not been built", file=sys.stderr)
-        return 1
-    services = []
-    try:
-        start_services(services)
-        failures = check(program, desktop_file, artifacts)
-    except Failed as failure:
-        failures = [str(failure)]
-    finally:
-        for service in reversed(services):
-            service.terminate()
-            service.wait()
-    for failure in failures:
-        print(f"FAIL: {failure}", file=sys.stderr)
-    print(f"screenshots and the program's output are in {artifacts}")
-    return 1 if failures else 0
+    return x_session.run_check(program, artifacts,
+                               lambda: check(program, desktop_file, artifacts))
 
 
 if __name__ == "__main__":

@@ -12,7 +12,6 @@ Usage: child_plays.py PROGRAM ARTIFACT_DIR
 import json
 import os
 import re
-import shutil
 import subprocess
 import sys
 import time
@@ -20,6 +19,8 @@ from dataclasses import dataclass
 from pathlib import Path
 
 import screen_checks
+import x_session
+from x_session import Failed, program_report, run, wait_until
 
 TITLE = "Io gioco con l'ardesino"
 APPLICATION_NAME = "Ardesino"
@@ -70,49 +71,6 @@ BANNERS = {
 }
 
 
-class Failed(Exception):
-    pass
-
-
-def run(*command, timeout=10):
-    result = subprocess.run(command, capture_output=True, text=True, timeout=timeout)
-    if result.returncode != 0:
-        raise Failed(f"{' '.join(command)} failed ({result.returncode}): {result.stderr.strip()}")
-    return result.stdout
-
-
-def succeeds(*command):
-    return subprocess.run(command, capture_output=True).returncode == 0
-
-
-def wait_until(timeout, probe):
-    """The first true value of probe(), or its last value once the time is up."""
-    deadline = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value or time.monotonic() > deadline:
-            return value
-        time.sleep(0.2)
-
-
-def start_services(services):
-    services.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]))
-    if not wait_until(10, lambda: succeeds(
-            "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-            "org.a11y.Bus.GetAddress")):
-        raise Failed("the accessibility bus did not start")
-    services.append(subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL))
-    if not wait_until(10, lambda: succeeds("wmctrl", "-m")):
-        raise Failed("the window manager did not start")
-
-
-def program_report(process, artifacts):
-    status = process.poll()
-    state = "still running" if status is None else f"exited with status {status}"
-    tail = (artifacts / "program-output.txt").read_text(errors="replace")[-3000:]
-    return f"the program {state}; its output ends with:\n{tail}"
-
-
 def find_window(process, artifacts):
     try:
         found = run("xdotool", "search", "--sync", "--onlyvisible", "--name", re.escape(TITLE),
@@ -148,8 +106,7 @@ class Screen:
             previous = data
             return done
 
-        if not wait_until(SETTLE_TIMEOUT, same_twice):
-            raise Failed(f"{name}: the window did not stop changing")
+        wait_until(f"{name}: the window did not stop changing", SETTLE_TIMEOUT, same_twice)
         path = self.artifacts / f"{name}.png"
         subprocess.run(["convert", "ppm:-", str(path)], input=previous, check=True)
         self.saved.append(path.name)
@@ -214,8 +171,10 @@ def look_until(what, wanted):
         seen = look()
         return wanted(seen)
 
-    if not wait_until(STATE_TIMEOUT, probe):
-        raise Failed(f"{what} within {STATE_TIMEOUT} s; the screen reader sees {seen.describe()}")
+    try:
+        wait_until(what, STATE_TIMEOUT, probe)
+    except Failed as failure:
+        raise Failed(f"{failure}; the screen reader sees {seen.describe()}") from None
     return seen
 
 
@@ -453,25 +412,7 @@ def check(program, artifacts):
 
 def main():
     program, artifacts = Path(sys.argv[1]), Path(sys.argv[2])
-    shutil.rmtree(artifacts, ignore_errors=True)
-    artifacts.mkdir(parents=True)
-    if not program.is_file():
-        print(f"FAIL: the program {program} has not been built", file=sys.stderr)
-        return 1
-    services = []
-    try:
-        start_services(services)
-        failures = check(program, artifacts)
-    except Failed as failure:
-        failures = [str(failure)]
-    finally:
-        for service in reversed(services):
-            service.terminate()
-            service.wait()
-    for failure in failures:
-        print(f"FAIL: {failure}", file=sys.stderr)
-    print(f"screenshots and the program's output are in {artifacts}")
-    return 1 if failures else 0
+    return x_session.run_check(program, artifacts, lambda: check(program, artifacts))
 
 
 if __name__ == "__main__":
