@@ -6,7 +6,6 @@
 #include <QIconEngine>
 #include <QPainter>
 
-#include <algorithm>
 #include <map>
 #include <utility>
 

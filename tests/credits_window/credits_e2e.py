@@ -7,7 +7,6 @@ Run on an X server inside dbus-run-session (see credits_e2e.sh).
 Usage: credits_e2e.py PROGRAM ARTIFACT_DIR
 """
 
-import os
 import re
 import subprocess
 import sys
@@ -106,9 +105,7 @@ def wait_closed(credits, how):
 
 def check(program, artifacts):
     failures = []
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb")
-    output = open(artifacts / "program-output.txt", "wb")
-    process = subprocess.Popen([program], env=env, stdout=output, stderr=subprocess.STDOUT)
+    process = x_session.start_program(program, artifacts, accessibility=False)
     try:
         found = wait_until("no clock window appeared", WINDOW_TIMEOUT, windows)
         if len(found) != 1:

@@ -7,7 +7,6 @@ Usage: startup_and_draw.py PROGRAM DESKTOP_FILE ARTIFACT_DIR
 """
 
 import json
-import os
 import re
 import subprocess
 import sys
@@ -17,7 +16,7 @@ from pathlib import Path
 import screen_checks
 import window_frame
 import x_session
-from x_session import Failed, program_report, run, wait_until
+from x_session import Failed, program_report, run, start_program, wait_until
 
 TITLE = "Io gioco con l'ardesino"
 CAPTION_SEPARATOR = "   "
@@ -43,32 +42,6 @@ STARTUP_CAPTIONS = [
     "60",
     "24",
 ]
-
-
-def start_program(program, artifacts):
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    output = open(artifacts / "program-output.txt", "wb")
-    return subprocess.Popen([program], env=env, stdout=output, stderr=subprocess.STDOUT)
-
-
-def find_window(process, artifacts):
-    """Waits for the window to be mapped, and gives up at once if the program ends first."""
-    search = subprocess.Popen(["xdotool", "search", "--sync", "--onlyvisible", "--name",
-                               re.escape(TITLE)], stdout=subprocess.PIPE, text=True)
-    deadline = time.monotonic() + WINDOW_TIMEOUT
-    try:
-        while search.poll() is None:
-            if process.poll() is not None or time.monotonic() > deadline:
-                raise Failed(f"no window titled {TITLE!r} appeared; "
-                             + program_report(process, artifacts))
-            time.sleep(0.1)
-    finally:
-        if search.poll() is None:
-            search.kill()
-        found = search.communicate()[0].split()
-    if len(found) != 1:
-        raise Failed(f"{len(found)} windows titled {TITLE!r} at start-up, expected one")
-    return found[0]
 
 
 def window_failures(window, desktop_file):
@@ -174,7 +147,7 @@ def check(program, desktop_file, artifacts):
     failures = []
     process = start_program(program, artifacts)
     try:
-        window = find_window(process, artifacts)
+        window = x_session.find_window(process, artifacts, TITLE, WINDOW_TIMEOUT)
         run("xdotool", "mousemove", "5", "5")  # keep the pointer and its tooltips off the dial
         failures += window_failures(window, desktop_file)
         failures += screen_checks.startup_failures(screenshot(window, artifacts, "startup"))

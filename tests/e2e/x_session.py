@@ -2,6 +2,8 @@
 for a state, the desktop services a person's session has, and the run of one check with
 its failures reported."""
 
+import os
+import re
 import shutil
 import subprocess
 import sys
@@ -46,6 +48,36 @@ def start_window_manager(services):
     """The window manager is what lets a test close a window the way a user does."""
     services.append(subprocess.Popen(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL))
     wait_until("the window manager did not start", 10, lambda: succeeds("wmctrl", "-m"))
+
+
+def start_program(program, artifacts, *, accessibility=True):
+    """The program on the X display, its output kept in the artifacts."""
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb")
+    if accessibility:
+        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+    with open(artifacts / "program-output.txt", "wb") as output:
+        return subprocess.Popen([program], env=env, stdout=output, stderr=subprocess.STDOUT)
+
+
+def find_window(process, artifacts, title, timeout):
+    """Waits for the one window titled `title` to be mapped, and gives up at once if the
+    program ends first."""
+    search = subprocess.Popen(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                               re.escape(title)], stdout=subprocess.PIPE, text=True)
+    deadline = time.monotonic() + timeout
+    try:
+        while search.poll() is None:
+            if process.poll() is not None or time.monotonic() > deadline:
+                raise Failed(f"no window titled {title!r} appeared within {timeout} s; "
+                             + program_report(process, artifacts))
+            time.sleep(0.1)
+    finally:
+        if search.poll() is None:
+            search.kill()
+        found = search.communicate()[0].split()
+    if len(found) != 1:
+        raise Failed(f"{len(found)} windows titled {title!r}, expected one")
+    return found[0]
 
 
 def program_report(process, artifacts):

@@ -10,7 +10,6 @@ Usage: child_plays.py PROGRAM ARTIFACT_DIR
 """
 
 import json
-import os
 import re
 import subprocess
 import sys
@@ -69,18 +68,6 @@ BANNERS = {
     "È  IL TRAMONTO": [Banner(2, (6, 7))],
     "È  SERA": [Banner(2, (8, 9, 10))],
 }
-
-
-def find_window(process, artifacts):
-    try:
-        found = run("xdotool", "search", "--sync", "--onlyvisible", "--name", re.escape(TITLE),
-                    timeout=WINDOW_TIMEOUT).split()
-    except subprocess.TimeoutExpired:
-        raise Failed(f"no window titled {TITLE!r} appeared within {WINDOW_TIMEOUT} s; "
-                     + program_report(process, artifacts))
-    if len(found) != 1:
-        raise Failed(f"{len(found)} windows titled {TITLE!r}, expected one")
-    return found[0]
 
 
 class Screen:
@@ -375,12 +362,10 @@ class Play:
 
 
 def check(program, artifacts):
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    output = open(artifacts / "program-output.txt", "wb")
-    process = subprocess.Popen([program], env=env, stdout=output, stderr=subprocess.STDOUT)
+    process = x_session.start_program(program, artifacts)
     failures = []
     try:
-        window = find_window(process, artifacts)
+        window = x_session.find_window(process, artifacts, TITLE, WINDOW_TIMEOUT)
         play = Play(window, artifacts)
         deadline = time.monotonic() + PLAY_TIMEOUT
         played = 0
@@ -406,7 +391,6 @@ def check(program, artifacts):
             except subprocess.TimeoutExpired:
                 process.kill()
                 process.wait()
-        output.close()
     return failures
 
 

@@ -40,9 +40,8 @@ bool hasBoldStyle(const QString& family, const QStringList& styles) {
 }
 
 // A bitmap font draws well only at its own sizes, unscaled, and is never made bold. The
-// family is looked up by its exact name: resolving aliases runs every fontconfig rule and
-// costs more than the rest of the start-up's font work, and a family known only by an
-// alias is not one of the bitmap fonts loaded here.
+// family is looked up by its exact name: resolving an alias runs every fontconfig rule on
+// each call, and a family known only by an alias is not one of the bitmap fonts loaded here.
 bool bitmapFontLacks(const QFont& font) {
     const QString family = font.families().front();
     const QStringList styles = QFontDatabase::styles(family);

@@ -99,35 +99,29 @@ bool standsBehind(const std::vector<Element>& elements, std::size_t a, std::size
 
 } // namespace
 
-bool WindowView::ensureWidget(std::size_t index) {
+void WindowView::ensureWidget(std::size_t index) {
     if (elementWidgets_[index]) {
-        return false;
+        return;
     }
     Element& element = model_->elements()[index];
     const ElementSpec& spec = *element.spec;
-    QWidget* widget = nullptr;
-    MirroredElement* mirrored = nullptr;
+    const auto keep = [&](auto* view) {
+        elementWidgets_[index] = view;
+        mirrored_[index] = view;
+    };
     if (auto* label = std::get_if<Label>(&element.control)) {
-        auto* view = new LabelView(spec, *label, *this, this);
-        widget = view;
-        mirrored = view;
+        keep(new LabelView(spec, *label, *this, this));
     } else if (auto* picture = std::get_if<Picture>(&element.control)) {
-        auto* view = new PictureView(spec, *picture, *this, this);
-        widget = view;
-        mirrored = view;
+        keep(new PictureView(spec, *picture, *this, this));
     } else if (auto* box = std::get_if<TextBox>(&element.control)) {
-        auto* view = new TextBoxView(spec, *box, *this, this);
-        widget = view;
-        mirrored = view;
+        keep(new TextBoxView(spec, *box, *this, this));
     } else if (auto* shape = std::get_if<Shape>(&element.control)) {
-        auto* view = new ShapeView(spec, *shape, this);
-        widget = view;
-        mirrored = view;
+        keep(new ShapeView(spec, *shape, this));
     }
-    elementWidgets_[index] = widget;
-    mirrored_[index] = mirrored;
     stackInLayoutOrder(index);
-    return true;
+    if (isTextBox(element)) {
+        setTabOrderFromLayout();
+    }
 }
 
 // A new widget goes in front of its siblings; it is put back under the nearest one that
@@ -170,9 +164,7 @@ QWidget* WindowView::elementWidget(std::string_view name) {
     const std::vector<Element>& elements = model_->elements();
     for (std::size_t i = 0; i < elements.size(); ++i) {
         if (elements[i].spec->name == name) {
-            if (ensureWidget(i) && isTextBox(elements[i])) {
-                setTabOrderFromLayout();
-            }
+            ensureWidget(i);
             return elementWidgets_[i];
         }
     }
@@ -187,18 +179,13 @@ void WindowView::syncFromModel() {
         caption_ = model_->Caption;
         setWindowTitle(toQString(caption_));
     }
-    bool madeTextBox = false;
     const std::vector<Element>& elements = model_->elements();
     for (std::size_t i = 0; i < elements.size(); ++i) {
         if (mirrored_[i]) {
             mirrored_[i]->syncFromModel();
         } else if (isShown(elements[i])) {
             ensureWidget(i); // a new widget mirrors its control as it is made
-            madeTextBox = madeTextBox || isTextBox(elements[i]);
         }
-    }
-    if (madeTextBox) {
-        setTabOrderFromLayout();
     }
 }
 

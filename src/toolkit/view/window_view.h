@@ -59,8 +59,9 @@ class WindowView final : public QWidget, public ElementOwner {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // Makes the element's widget unless it exists; true if it was made now.
-    bool ensureWidget(std::size_t index);
+    // Makes the element's widget unless it exists, in its place in the stacking and the tab
+    // order.
+    void ensureWidget(std::size_t index);
     void stackInLayoutOrder(std::size_t index);
     void setTabOrderFromLayout();
     bool takesInput() const { return model_ && model_->Enabled; }
