@@ -5,6 +5,7 @@
 #include "fontconfig_warm_up.h"
 #include "toolkit/random.h"
 #include "toolkit/view/qt_host.h"
+#include "window_icon_after_first_paint.h"
 
 #include <QApplication>
 
@@ -15,7 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Ardesino"));
     QApplication::setApplicationVersion(QStringLiteral(ARDESINO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ARDESINO_APP_ID));
-    QApplication::setWindowIcon(assets::applicationIcon());
+    app::WindowIconAfterFirstPaint icon(assets::applicationIcon());
 
     toolkit::DefaultRandom source;
     toolkit::Randomness randomness(source);

@@ -417,15 +417,20 @@ void WindowViewTest::picturesAtTheirSizeAndRatio() {
     QCOMPARE(rig.pixel(QPoint(235, 145)), QColor(0xE0, 0xE0, 0xE0));
 }
 
+// Each pointer is drawn when the mouse first comes over its element, and only once.
 void WindowViewTest::pointersAndTooltip() {
     WindowRig rig;
+    QVERIFY(rig.pictures.pointersAsked.empty());
+    for (const char* name : {"Picture1", "Text1", "Label1", "Picture1", "Text1"}) {
+        QTest::mouseMove(rig.windowHandle(), rig.centreOf(name));
+    }
     QCOMPARE(rig.view()->elementWidget("Picture1")->cursor().hotSpot(), QPoint(12, 1));
     QCOMPARE(rig.view()->elementWidget("Text1")->cursor().shape(), Qt::BitmapCursor);
     QCOMPARE(rig.view()->elementWidget("Label1")->cursor().shape(), Qt::ArrowCursor);
-    QVERIFY(std::count(rig.pictures.pointersAsked.begin(), rig.pictures.pointersAsked.end(),
-                       "pointing-hand") == 1);
-    QVERIFY(std::count(rig.pictures.pointersAsked.begin(), rig.pictures.pointersAsked.end(),
-                       "writing-hand") == 1);
+    const auto& asked = rig.pictures.pointersAsked;
+    QCOMPARE(asked.size(), 2u);
+    QCOMPARE(std::count(asked.begin(), asked.end(), "pointing-hand"), 1);
+    QCOMPARE(std::count(asked.begin(), asked.end(), "writing-hand"), 1);
     QCOMPARE(rig.view()->elementWidget("Picture1")->toolTip(), QStringLiteral("TI DÒ LE ORE"));
 }
 

@@ -15,7 +15,8 @@ constexpr int frameLineWidth = 1;
 } // namespace
 
 LabelView::LabelView(const ElementSpec& spec, Label& model, ElementOwner& owner, QWidget* parent)
-    : QLabel(parent), model_(model), owner_(owner), textColour_(toQColor(spec.foreColor)) {
+    : QLabel(parent), model_(model), owner_(owner), pointer_(spec.pointer),
+      textColour_(toQColor(spec.foreColor)) {
     setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
     setGeometry(pixelRectOf(spec.place));
     setTextFormat(Qt::PlainText);
@@ -35,9 +36,6 @@ LabelView::LabelView(const ElementSpec& spec, Label& model, ElementOwner& owner,
     }
     setPalette(colours);
 
-    if (!spec.pointer.empty()) {
-        setCursor(owner.pictures().pointer(spec.pointer, devicePixelRatioF()));
-    }
     setMouseTracking(true);
     syncFromModel();
 }
@@ -52,6 +50,11 @@ void LabelView::syncFromModel() {
         update();
     }
     setVisible(model_.Visible);
+}
+
+void LabelView::enterEvent(QEnterEvent* event) {
+    pointer_.entered(*this, owner_.pictures());
+    QLabel::enterEvent(event);
 }
 
 void LabelView::paintEvent(QPaintEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "click_tracker.h"
 #include "element_owner.h"
+#include "hover_pointer.h"
 #include "toolkit/controls.h"
 #include "toolkit/layout.h"
 
@@ -21,6 +22,7 @@ class LabelView final : public QLabel, public MirroredElement {
     bool hasFrame() const { return borderStyle_ == 1; }
 
   protected:
+    void enterEvent(QEnterEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -29,6 +31,7 @@ class LabelView final : public QLabel, public MirroredElement {
   private:
     Label& model_;
     ElementOwner& owner_;
+    HoverPointer pointer_;
     QColor textColour_;
     std::string caption_;
     int borderStyle_ = 0;

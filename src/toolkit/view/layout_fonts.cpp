@@ -1,9 +1,10 @@
 #include "layout_fonts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QString>
 #include <QStringList>
 #include <QtMath>
@@ -39,6 +40,18 @@ bool hasBoldStyle(const QString& family, const QStringList& styles) {
     return false;
 }
 
+// The database lists a bitmap font's strikes in whole points at the font resolution; asking
+// for the font itself would load it only to learn which size it came in.
+bool listsStrike(const QString& family, bool bold, int pixelSize) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int dotsPerInch = QCoreApplication::testAttribute(Qt::AA_Use96Dpi) || !screen
+                                ? int(layoutDotsPerInch)
+                                : qRound(screen->logicalDotsPerInchY());
+    const int points = qRound(pixelSize * pointsPerInch / dotsPerInch);
+    const QString style = bold ? QStringLiteral("Bold") : QString();
+    return QFontDatabase::pointSizes(family, style).contains(points);
+}
+
 // A bitmap font draws well only at its own sizes, unscaled, and is never made bold. The
 // family is looked up by its exact name: resolving an alias runs every fontconfig rule on
 // each call, and a family known only by an alias is not one of the bitmap fonts loaded here.
@@ -51,7 +64,7 @@ bool bitmapFontLacks(const QFont& font) {
     if ((font.bold() && !hasBoldStyle(family, styles)) || qGuiApp->devicePixelRatio() != 1) {
         return true;
     }
-    return QFontInfo(font).pixelSize() != font.pixelSize();
+    return !listsStrike(family, font.bold(), font.pixelSize());
 }
 
 QString scalableStandIn(const QString& family) {

@@ -10,12 +10,9 @@ namespace toolkit {
 
 PictureView::PictureView(const ElementSpec& spec, Picture& model, ElementOwner& owner,
                          QWidget* parent)
-    : QWidget(parent), spec_(spec), model_(model), owner_(owner) {
+    : QWidget(parent), spec_(spec), model_(model), owner_(owner), pointer_(spec.pointer) {
     setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
     setGeometry(pixelRectOf(spec.place));
-    if (!spec.pointer.empty()) {
-        setCursor(owner.pictures().pointer(spec.pointer, devicePixelRatioF()));
-    }
     if (!spec.tooltip.empty()) {
         setToolTip(QString::fromUtf8(spec.tooltip.data(), qsizetype(spec.tooltip.size())));
     }
@@ -29,6 +26,11 @@ void PictureView::syncFromModel() {
 
 QSize PictureView::pictureSize() const {
     return spec_.stretch ? size() : owner_.pictures().naturalSize(spec_.picture);
+}
+
+void PictureView::enterEvent(QEnterEvent* event) {
+    pointer_.entered(*this, owner_.pictures());
+    QWidget::enterEvent(event);
 }
 
 void PictureView::paintEvent(QPaintEvent*) {

@@ -2,6 +2,7 @@
 
 #include "click_tracker.h"
 #include "element_owner.h"
+#include "hover_pointer.h"
 #include "toolkit/controls.h"
 #include "toolkit/layout.h"
 
@@ -19,6 +20,7 @@ class PictureView final : public QWidget, public MirroredElement {
     void syncFromModel() override;
 
   protected:
+    void enterEvent(QEnterEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -30,6 +32,7 @@ class PictureView final : public QWidget, public MirroredElement {
     const ElementSpec& spec_;
     Picture& model_;
     ElementOwner& owner_;
+    HoverPointer pointer_;
     QPixmap picture_;
     ClickTracker clicks_;
 };

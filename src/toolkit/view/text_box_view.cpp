@@ -47,7 +47,7 @@ bool keepsEditingMeaning(std::int16_t code) {
 
 TextBoxView::TextBoxView(const ElementSpec& spec, TextBox& model, ElementOwner& owner,
                          QWidget* parent)
-    : QLineEdit(parent), model_(model), owner_(owner),
+    : QLineEdit(parent), model_(model), owner_(owner), pointer_(spec.pointer),
       backColour_(toQColor(spec.backColor.value_or(colours::white))), textColour_(model.ForeColor) {
     setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
     setGeometry(pixelRectOf(spec.place));
@@ -57,9 +57,6 @@ TextBoxView::TextBoxView(const ElementSpec& spec, TextBox& model, ElementOwner& 
     setMaxLength(std::numeric_limits<int>::max());
     setFont(fontFor(spec.font));
     setTextColour(model.ForeColor);
-    if (!spec.pointer.empty()) {
-        setCursor(owner.pictures().pointer(spec.pointer, devicePixelRatioF()));
-    }
     setAttribute(Qt::WA_NoMousePropagation);
     connect(this, &QLineEdit::textEdited, this, &TextBoxView::takeEditedText);
     syncFromModel();
@@ -183,6 +180,11 @@ void TextBoxView::inputMethodEvent(QInputMethodEvent* event) {
     }
     event->accept();
     owner_.afterEvent();
+}
+
+void TextBoxView::enterEvent(QEnterEvent* event) {
+    pointer_.entered(*this, owner_.pictures());
+    QLineEdit::enterEvent(event);
 }
 
 void TextBoxView::paintEvent(QPaintEvent* event) {

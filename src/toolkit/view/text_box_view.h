@@ -1,6 +1,7 @@
 #pragma once
 
 #include "element_owner.h"
+#include "hover_pointer.h"
 #include "toolkit/controls.h"
 #include "toolkit/layout.h"
 
@@ -19,6 +20,7 @@ class TextBoxView final : public QLineEdit, public MirroredElement {
     void syncFromModel() override;
 
   protected:
+    void enterEvent(QEnterEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -34,6 +36,7 @@ class TextBoxView final : public QLineEdit, public MirroredElement {
 
     TextBox& model_;
     ElementOwner& owner_;
+    HoverPointer pointer_;
     QColor backColour_;
     Colour textColour_;
 };
