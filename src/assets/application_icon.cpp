@@ -20,12 +20,12 @@ QPixmap drawIcon(QSize size) {
     // A square as wide as the clock, the clock centred in it from top to bottom.
     const qreal side = alarmClockDesign.width();
     const qreal top = (side - alarmClockDesign.height()) / 2;
-    return paintPixmap(size, unscaled, QSizeF(side, side), [&](QPainter& p) {
+    return QPixmap::fromImage(paintImage(size, unscaled, QSizeF(side, side), [&](QPainter& p) {
         p.save();
         p.translate(0, top);
         drawAlarmClock(p);
         p.restore();
-    });
+    }));
 }
 
 class AlarmClockIconEngine final : public QIconEngine {

@@ -3,6 +3,7 @@
 #include "toolkit/colour.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPixmap>
@@ -11,7 +12,7 @@
 #include <functional>
 
 // What every picture renderer shares: colours in the layouts' notation, the black cartoon
-// outline, and painting a drawing into a pixmap of any size and device pixel ratio.
+// outline, and painting a drawing into an image of any size and device pixel ratio.
 namespace assets {
 
 constexpr QColor qColour(toolkit::Colour c) {
@@ -23,8 +24,9 @@ constexpr QColor qColour(toolkit::Colour c) {
 QPen outlinePen(qreal width);
 
 // Paints `draw`, which works in its own `design` coordinates, stretched to fill `size`
-// logical pixels at `devicePixelRatio`. Transparent where nothing is painted.
-QPixmap paintPixmap(QSize size, qreal devicePixelRatio, QSizeF design,
-                    const std::function<void(QPainter&)>& draw);
+// logical pixels at `devicePixelRatio`. Transparent where nothing is painted. An image, not
+// a pixmap, so that it may be painted on any thread.
+QImage paintImage(QSize size, qreal devicePixelRatio, QSizeF design,
+                  const std::function<void(QPainter&)>& draw);
 
 } // namespace assets

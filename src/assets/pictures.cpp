@@ -84,6 +84,11 @@ const PointerShape* pointerNamed(std::string_view name) {
     return nullptr;
 }
 
+QImage drawPicture(const PictureKind& kind, int index, QSize size, qreal devicePixelRatio) {
+    return paintImage(size, devicePixelRatio, kind.design(index),
+                      [&](QPainter& p) { kind.draw(p, index); });
+}
+
 } // namespace
 
 QSize Pictures::naturalSize(const toolkit::PictureId& id) const {
@@ -97,10 +102,7 @@ QPixmap Pictures::picture(const toolkit::PictureId& id, QSize size, qreal device
         return {};
     }
     return cached({std::string(id.name), id.index, size.width(), size.height(), devicePixelRatio},
-                  [&] {
-                      return paintPixmap(size, devicePixelRatio, kind->design(id.index),
-                                         [&](QPainter& p) { kind->draw(p, id.index); });
-                  });
+                  [&] { return drawPicture(*kind, id.index, size, devicePixelRatio); });
 }
 
 QCursor Pictures::pointer(std::string_view name, qreal devicePixelRatio) const {
@@ -110,15 +112,56 @@ QCursor Pictures::pointer(std::string_view name, qreal devicePixelRatio) const {
     }
     const QPixmap pixmap = cached(
         {std::string(name), 0, pointerSize.width(), pointerSize.height(), devicePixelRatio}, [&] {
-            return paintPixmap(pointerSize, devicePixelRatio, QSizeF(pointerSize), shape->draw);
+            return paintImage(pointerSize, devicePixelRatio, QSizeF(pointerSize), shape->draw);
         });
     return QCursor(pixmap, shape->hotSpot.x(), shape->hotSpot.y());
 }
 
-QPixmap Pictures::cached(Key key, const std::function<QPixmap()>& render) const {
+void Pictures::drawAhead(const std::vector<toolkit::PictureRequest>& requests,
+                         qreal devicePixelRatio) const {
+    takeDrawnAhead();
+    struct Job {
+        Key key;
+        const PictureKind* kind;
+    };
+    std::vector<Job> jobs;
+    for (const toolkit::PictureRequest& request : requests) {
+        const PictureKind* kind = kindOf(request.id);
+        const QSize size = request.size;
+        Key key{std::string(request.id.name), request.id.index, size.width(), size.height(),
+                devicePixelRatio};
+        if (kind && !size.isEmpty() && devicePixelRatio > 0 && !cache_.contains(key)) {
+            jobs.push_back({std::move(key), kind});
+        }
+    }
+    if (jobs.empty()) {
+        return;
+    }
+    drawingAhead_ = std::async(std::launch::async, [jobs = std::move(jobs)] {
+        DrawnAhead drawn;
+        for (const Job& job : jobs) {
+            const QSize size(job.key.width, job.key.height);
+            drawn.emplace_back(
+                job.key, drawPicture(*job.kind, job.key.index, size, job.key.devicePixelRatio));
+        }
+        return drawn;
+    });
+}
+
+void Pictures::takeDrawnAhead() const {
+    if (!drawingAhead_.valid()) {
+        return;
+    }
+    for (auto& [key, image] : drawingAhead_.get()) {
+        cache_.try_emplace(std::move(key), QPixmap::fromImage(std::move(image)));
+    }
+}
+
+QPixmap Pictures::cached(Key key, const std::function<QImage()>& render) const {
+    takeDrawnAhead();
     auto found = cache_.find(key);
     if (found == cache_.end()) {
-        found = cache_.emplace(std::move(key), render()).first;
+        found = cache_.emplace(std::move(key), QPixmap::fromImage(render())).first;
     }
     return found->second;
 }

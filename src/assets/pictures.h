@@ -6,15 +6,22 @@
 #include <QPixmap>
 #include <QSize>
 
+#include <QImage>
+
 #include <functional>
+#include <future>
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace assets {
 
 // Every picture and pointer the layouts name, drawn on demand and kept, per name, index,
-// size and device pixel ratio, for as long as this object lives. For use on the GUI thread.
+// size and device pixel ratio, for as long as this object lives. For use on the GUI thread;
+// what is drawn ahead is drawn on one worker thread, and the GUI thread draws nothing through
+// this object until that worker is done, so no two threads ever draw at once.
 class Pictures final : public toolkit::PictureSource {
   public:
     // An empty size for a name or index no layout uses.
@@ -24,6 +31,9 @@ class Pictures final : public toolkit::PictureSource {
                     qreal devicePixelRatio) const override;
     // The default pointer for an unknown name.
     QCursor pointer(std::string_view name, qreal devicePixelRatio) const override;
+    // Unknown pictures and empty sizes are passed over.
+    void drawAhead(const std::vector<toolkit::PictureRequest>& requests,
+                   qreal devicePixelRatio) const override;
 
   private:
     struct Key {
@@ -34,9 +44,14 @@ class Pictures final : public toolkit::PictureSource {
         qreal devicePixelRatio;
         auto operator<=>(const Key&) const = default;
     };
-    QPixmap cached(Key key, const std::function<QPixmap()>& render) const;
+    using DrawnAhead = std::vector<std::pair<Key, QImage>>;
+
+    QPixmap cached(Key key, const std::function<QImage()>& render) const;
+    // Waits for the pictures being drawn ahead and keeps them.
+    void takeDrawnAhead() const;
 
     mutable std::map<Key, QPixmap> cache_;
+    mutable std::future<DrawnAhead> drawingAhead_; // waited for when destroyed
 };
 
 } // namespace assets

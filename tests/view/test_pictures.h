@@ -12,6 +12,7 @@
 
 // Pictures for view tests: each name paints its left half in its colour and leaves its
 // right half transparent, so tests can see both the picture and what shows through it.
+// Like the program's pictures, an unknown name has an empty size.
 class TestPictures final : public toolkit::PictureSource {
   public:
     struct Request {
@@ -25,7 +26,8 @@ class TestPictures final : public toolkit::PictureSource {
     }
 
     QSize naturalSize(const toolkit::PictureId& id) const override {
-        return pictures_.at(std::string(id.name)).naturalSize;
+        const auto found = pictures_.find(std::string(id.name));
+        return found == pictures_.end() ? QSize() : found->second.naturalSize;
     }
 
     QPixmap picture(const toolkit::PictureId& id, QSize size, qreal ratio) const override {
@@ -46,7 +48,14 @@ class TestPictures final : public toolkit::PictureSource {
         return QCursor(pixmap, 12, 1);
     }
 
+    void drawAhead(const std::vector<toolkit::PictureRequest>& asked, qreal ratio) const override {
+        for (const toolkit::PictureRequest& request : asked) {
+            drawnAhead.push_back({std::string(request.id.name), request.size, ratio});
+        }
+    }
+
     mutable std::vector<Request> requests;
+    mutable std::vector<Request> drawnAhead;
     mutable std::vector<std::string> pointersAsked;
 
   private:

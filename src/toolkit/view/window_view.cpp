@@ -77,7 +77,24 @@ WindowView::WindowView(Window& model, PictureSource& pictures, WindowViewHost& h
     elementWidgets_.assign(elementCount, nullptr);
     create();
     windowHandle()->installEventFilter(this);
+    drawAheadFirstPictures();
     syncFromModel();
+}
+
+void WindowView::drawAheadFirstPictures() {
+    std::vector<PictureRequest> requests;
+    const PictureId& background = model_->spec().background;
+    if (!background.name.empty()) {
+        requests.push_back({background, pictures_.naturalSize(background)});
+    }
+    for (const Element& element : model_->elements()) {
+        const auto* picture = std::get_if<Picture>(&element.control);
+        if (picture && picture->Visible) {
+            const ElementSpec& spec = *element.spec;
+            requests.push_back({spec.picture, PictureView::pictureSizeFor(spec, pictures_)});
+        }
+    }
+    pictures_.drawAhead(requests, devicePixelRatioF());
 }
 
 namespace {
