@@ -62,6 +62,8 @@ Qt::WindowFlags frameFlags(const WindowSpec& spec) {
 
 WindowView::WindowView(Window& model, PictureSource& pictures, WindowViewHost& host)
     : QWidget(nullptr, frameFlags(model.spec())), model_(&model), pictures_(pictures), host_(host) {
+    // First, so that the drawing overlaps the making of the native window and the widgets.
+    drawAheadFirstPictures();
     const WindowSpec& spec = model.spec();
     setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
     setFixedSize(clientSizeOf(spec));
@@ -77,7 +79,6 @@ WindowView::WindowView(Window& model, PictureSource& pictures, WindowViewHost& h
     elementWidgets_.assign(elementCount, nullptr);
     create();
     windowHandle()->installEventFilter(this);
-    drawAheadFirstPictures();
     syncFromModel();
 }
 
