@@ -101,7 +101,7 @@ QPixmap Pictures::picture(const toolkit::PictureId& id, QSize size, qreal device
     if (!kind || size.isEmpty() || !(devicePixelRatio > 0)) {
         return {};
     }
-    return cached({std::string(id.name), id.index, size.width(), size.height(), devicePixelRatio},
+    return cached(keyOf(id, size, devicePixelRatio),
                   [&] { return drawPicture(*kind, id.index, size, devicePixelRatio); });
 }
 
@@ -110,10 +110,9 @@ QCursor Pictures::pointer(std::string_view name, qreal devicePixelRatio) const {
     if (!shape || !(devicePixelRatio > 0)) {
         return {};
     }
-    const QPixmap pixmap = cached(
-        {std::string(name), 0, pointerSize.width(), pointerSize.height(), devicePixelRatio}, [&] {
-            return paintImage(pointerSize, devicePixelRatio, QSizeF(pointerSize), shape->draw);
-        });
+    const QPixmap pixmap = cached(keyOf({name, 0}, pointerSize, devicePixelRatio), [&] {
+        return paintImage(pointerSize, devicePixelRatio, QSizeF(pointerSize), shape->draw);
+    });
     return QCursor(pixmap, shape->hotSpot.x(), shape->hotSpot.y());
 }
 
@@ -127,10 +126,8 @@ void Pictures::drawAhead(const std::vector<toolkit::PictureRequest>& requests,
     std::vector<Job> jobs;
     for (const toolkit::PictureRequest& request : requests) {
         const PictureKind* kind = kindOf(request.id);
-        const QSize size = request.size;
-        Key key{std::string(request.id.name), request.id.index, size.width(), size.height(),
-                devicePixelRatio};
-        if (kind && !size.isEmpty() && devicePixelRatio > 0 && !cache_.contains(key)) {
+        Key key = keyOf(request.id, request.size, devicePixelRatio);
+        if (kind && !request.size.isEmpty() && devicePixelRatio > 0 && !cache_.contains(key)) {
             jobs.push_back({std::move(key), kind});
         }
     }

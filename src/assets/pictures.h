@@ -3,10 +3,9 @@
 #include "toolkit/view/picture_source.h"
 
 #include <QCursor>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
-
-#include <QImage>
 
 #include <functional>
 #include <future>
@@ -44,6 +43,9 @@ class Pictures final : public toolkit::PictureSource {
         qreal devicePixelRatio;
         auto operator<=>(const Key&) const = default;
     };
+    static Key keyOf(const toolkit::PictureId& id, QSize size, qreal devicePixelRatio) {
+        return {std::string(id.name), id.index, size.width(), size.height(), devicePixelRatio};
+    }
     using DrawnAhead = std::vector<std::pair<Key, QImage>>;
 
     QPixmap cached(Key key, const std::function<QImage()>& render) const;
