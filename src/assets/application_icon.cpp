@@ -5,6 +5,7 @@
 
 #include <QIconEngine>
 #include <QPainter>
+#include <QPixmap>
 
 #include <map>
 #include <utility>

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
-#include <QPixmap>
 #include <QSize>
 
 #include <functional>
