@@ -10,7 +10,6 @@ build_packages=(
     qt6-base-dev
     qt6-base-dev-tools
     pkg-config
-    libfontconfig-dev # read fontconfig's configuration while Qt starts
     libqt6svg6        # SVG icon engine, for the scalable application icon
     fonts-wine        # "Tahoma" and "MS Sans Serif"
     fonts-liberation  # metric stand-in for "Times New Roman"

@@ -2,19 +2,15 @@
 #include "assets/pictures.h"
 #include "clock_window/form1.h"
 #include "credits_window/credits.h"
-#include "start_up_warm_ups.h"
 #include "toolkit/random.h"
 #include "toolkit/view/qt_host.h"
-#include "warm_up.h"
 #include "window_icon_after_first_paint.h"
 
 #include <QApplication>
 
 // The clock window is the start-up window: the run ends when it is closed.
 int main(int argc, char* argv[]) {
-    app::WarmUp fontconfig(app::readFontconfigConfiguration);
     QApplication application(argc, argv);
-    app::WarmUp sessionBus(app::connectToSessionBus);
     QApplication::setApplicationName(QStringLiteral("Ardesino"));
     QApplication::setApplicationVersion(QStringLiteral(ARDESINO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ARDESINO_APP_ID));
@@ -23,9 +19,7 @@ int main(int argc, char* argv[]) {
     toolkit::DefaultRandom source;
     toolkit::Randomness randomness(source);
     assets::Pictures pictures;
-    fontconfig.wait();
     toolkit::QtHost host(pictures); // registers the layouts' fonts first
-    app::WarmUp installedFonts(app::listInstalledFonts);
     clock_window::Form1 form1(host, randomness);
     credits_window::Credits credits(form1, host);
 

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QTimer>
+#include <QMetaObject>
 
 #include <utility>
 
@@ -16,7 +16,8 @@ bool WindowIconAfterFirstPaint::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::Paint) {
         qApp->removeEventFilter(this);
         // Queued: the painted window reaches the screen when this paint pass ends.
-        QTimer::singleShot(0, this, [this] { QApplication::setWindowIcon(icon_); });
+        QMetaObject::invokeMethod(
+            this, [this] { QApplication::setWindowIcon(icon_); }, Qt::QueuedConnection);
     }
     return false;
 }

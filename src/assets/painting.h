@@ -24,7 +24,8 @@ QPen outlinePen(qreal width);
 
 // Paints `draw`, which works in its own `design` coordinates, stretched to fill `size`
 // logical pixels at `devicePixelRatio`. Transparent where nothing is painted. An image, not
-// a pixmap, so that it may be painted on any thread.
+// a pixmap: a pixmap made from it leaves out the alpha channel when no pixel is see-through,
+// and is then drawn without blending.
 QImage paintImage(QSize size, qreal devicePixelRatio, QSizeF design,
                   const std::function<void(QPainter&)>& draw);
 

@@ -116,46 +116,7 @@ QCursor Pictures::pointer(std::string_view name, qreal devicePixelRatio) const {
     return QCursor(pixmap, shape->hotSpot.x(), shape->hotSpot.y());
 }
 
-void Pictures::drawAhead(const std::vector<toolkit::PictureRequest>& requests,
-                         qreal devicePixelRatio) const {
-    takeDrawnAhead();
-    struct Job {
-        Key key;
-        const PictureKind* kind;
-    };
-    std::vector<Job> jobs;
-    for (const toolkit::PictureRequest& request : requests) {
-        const PictureKind* kind = kindOf(request.id);
-        Key key = keyOf(request.id, request.size, devicePixelRatio);
-        if (kind && !request.size.isEmpty() && devicePixelRatio > 0 && !cache_.contains(key)) {
-            jobs.push_back({std::move(key), kind});
-        }
-    }
-    if (jobs.empty()) {
-        return;
-    }
-    drawingAhead_ = std::async(std::launch::async, [jobs = std::move(jobs)] {
-        DrawnAhead drawn;
-        for (const Job& job : jobs) {
-            const QSize size(job.key.width, job.key.height);
-            drawn.emplace_back(
-                job.key, drawPicture(*job.kind, job.key.index, size, job.key.devicePixelRatio));
-        }
-        return drawn;
-    });
-}
-
-void Pictures::takeDrawnAhead() const {
-    if (!drawingAhead_.valid()) {
-        return;
-    }
-    for (auto& [key, image] : drawingAhead_.get()) {
-        cache_.try_emplace(std::move(key), QPixmap::fromImage(std::move(image)));
-    }
-}
-
 QPixmap Pictures::cached(Key key, const std::function<QImage()>& render) const {
-    takeDrawnAhead();
     auto found = cache_.find(key);
     if (found == cache_.end()) {
         found = cache_.emplace(std::move(key), QPixmap::fromImage(render())).first;

@@ -8,19 +8,14 @@
 #include <QSize>
 
 #include <functional>
-#include <future>
 #include <map>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace assets {
 
 // Every picture and pointer the layouts name, drawn on demand and kept, per name, index,
-// size and device pixel ratio, for as long as this object lives. For use on the GUI thread;
-// what is drawn ahead is drawn on one worker thread, and the GUI thread draws nothing through
-// this object until that worker is done, so no two threads ever draw at once.
+// size and device pixel ratio, for as long as this object lives. For use on the GUI thread.
 class Pictures final : public toolkit::PictureSource {
   public:
     // An empty size for a name or index no layout uses.
@@ -30,9 +25,6 @@ class Pictures final : public toolkit::PictureSource {
                     qreal devicePixelRatio) const override;
     // The default pointer for an unknown name.
     QCursor pointer(std::string_view name, qreal devicePixelRatio) const override;
-    // Unknown pictures and empty sizes are passed over.
-    void drawAhead(const std::vector<toolkit::PictureRequest>& requests,
-                   qreal devicePixelRatio) const override;
 
   private:
     struct Key {
@@ -46,14 +38,10 @@ class Pictures final : public toolkit::PictureSource {
     static Key keyOf(const toolkit::PictureId& id, QSize size, qreal devicePixelRatio) {
         return {std::string(id.name), id.index, size.width(), size.height(), devicePixelRatio};
     }
-    using DrawnAhead = std::vector<std::pair<Key, QImage>>;
 
     QPixmap cached(Key key, const std::function<QImage()>& render) const;
-    // Waits for the pictures being drawn ahead and keeps them.
-    void takeDrawnAhead() const;
 
     mutable std::map<Key, QPixmap> cache_;
-    mutable std::future<DrawnAhead> drawingAhead_; // waited for when destroyed
 };
 
 } // namespace assets

@@ -406,44 +406,16 @@ class PicturesTest : public QObject {
                 hand.cacheKey());
     }
 
-    // Drawn ahead on a worker thread, a picture is the one drawn on demand, pixel for pixel,
-    // and is then served from the cache; what cannot be drawn is passed over.
-    void drawnAheadMatchesDrawnOnDemand_data() {
+    // An opaque picture leaves out the alpha channel, which draws it without blending.
+    void opaquePicturesHaveNoAlpha_data() {
         QTest::addColumn<qreal>("ratio");
         QTest::newRow("ratio 1") << 1.0;
         QTest::newRow("ratio 1.5") << 1.5;
     }
-    void drawnAheadMatchesDrawnOnDemand() {
+    void opaquePicturesHaveNoAlpha() {
         QFETCH(qreal, ratio);
-        const std::vector<toolkit::PictureRequest> requests = {
-            {{"dial-background", 0}, QSize(800, 600)},
-            {{"alarm-clock", 0}, QSize(79, 76)},
-            {{"no-such-picture", 0}, QSize(10, 10)},
-            {{"sun", 0}, QSize()},
-        };
-        assets::Pictures ahead;
-        ahead.drawAhead(requests, ratio);
-        assets::Pictures onDemand;
-        for (const auto& [id, size] : requests) {
-            const QPixmap drawn = ahead.picture(id, size, ratio);
-            const QPixmap expected = onDemand.picture(id, size, ratio);
-            QCOMPARE(drawn.isNull(), expected.isNull());
-            if (drawn.isNull()) {
-                continue;
-            }
-            QCOMPARE(drawn.devicePixelRatio(), ratio);
-            QCOMPARE(probe::pixelsOf(drawn), probe::pixelsOf(expected));
-            QCOMPARE(ahead.picture(id, size, ratio).cacheKey(), drawn.cacheKey());
-        }
-        // An opaque picture is marked so, which draws it without blending.
-        QVERIFY(!ahead.picture({"dial-background", 0}, QSize(800, 600), ratio).hasAlpha());
-        QVERIFY(ahead.picture({"alarm-clock", 0}, QSize(79, 76), ratio).hasAlpha());
-    }
-
-    // Gone before anything was asked for, the pictures wait for the worker they started.
-    void droppedWhileDrawingAhead() {
-        assets::Pictures pictures;
-        pictures.drawAhead({{{"dial-background", 0}, QSize(800, 600)}}, 2.0);
+        QVERIFY(!pictures.picture({"dial-background", 0}, QSize(800, 600), ratio).hasAlpha());
+        QVERIFY(pictures.picture({"alarm-clock", 0}, QSize(79, 76), ratio).hasAlpha());
     }
 
     void pointers_data() {

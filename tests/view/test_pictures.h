@@ -48,14 +48,7 @@ class TestPictures final : public toolkit::PictureSource {
         return QCursor(pixmap, 12, 1);
     }
 
-    void drawAhead(const std::vector<toolkit::PictureRequest>& asked, qreal ratio) const override {
-        for (const toolkit::PictureRequest& request : asked) {
-            drawnAhead.push_back({std::string(request.id.name), request.size, ratio});
-        }
-    }
-
     mutable std::vector<Request> requests;
-    mutable std::vector<Request> drawnAhead;
     mutable std::vector<std::string> pointersAsked;
 
   private:

@@ -177,7 +177,6 @@ class WindowViewTest : public QObject {
     void captionWrapsInsideItsBox();
     void borderStyleFramesTheLabel();
     void picturesAtTheirSizeAndRatio();
-    void firstPicturesAreAnnouncedAhead();
     void pointersAndTooltip();
     void clicks_data();
     void clicks();
@@ -416,36 +415,6 @@ void WindowViewTest::picturesAtTheirSizeAndRatio() {
     // Natural size from the box's top-left corner; the rest of the box shows what is behind.
     QCOMPARE(rig.pixel(QPoint(202, 122)), QColor(Qt::green));
     QCOMPARE(rig.pixel(QPoint(235, 145)), QColor(0xE0, 0xE0, 0xE0));
-}
-
-// Before the widgets are made, the picture source hears which pictures the first paint will
-// ask for, at the sizes and ratio it asks for them; hidden pictures are left out.
-void WindowViewTest::firstPicturesAreAnnouncedAhead() {
-    WindowRig rig(layout, WindowRig::Shown::Later);
-    rig.window.Load = [&] { rig.window.picture("Picture2").Visible = false; };
-    rig.show();
-    const auto described = [](const std::vector<TestPictures::Request>& requests) {
-        QStringList lines;
-        for (const TestPictures::Request& request : requests) {
-            lines << QStringLiteral("%1 %2x%3 at %4")
-                         .arg(QString::fromStdString(request.name))
-                         .arg(request.size.width())
-                         .arg(request.size.height())
-                         .arg(request.devicePixelRatio);
-        }
-        return lines;
-    };
-    const QStringList ahead = described(rig.pictures.drawnAhead);
-    const QString ratio = QString::number(rig.view()->devicePixelRatioF());
-    QCOMPARE(ahead, QStringList({"bg 400x300 at " + ratio, "red 100x100 at " + ratio}));
-
-    rig.pictures.requests.clear();
-    rig.screen();
-    const QStringList painted = described(rig.pictures.requests);
-    QVERIFY(!painted.isEmpty());
-    for (const QString& request : painted) {
-        QVERIFY2(ahead.contains(request), qPrintable(request));
-    }
 }
 
 // Each pointer is drawn when the mouse first comes over its element, and only once.

@@ -24,8 +24,8 @@ void PictureView::syncFromModel() {
     setVisible(model_.Visible);
 }
 
-QSize PictureView::pictureSizeFor(const ElementSpec& spec, const PictureSource& pictures) {
-    return spec.stretch ? pixelRectOf(spec.place).size() : pictures.naturalSize(spec.picture);
+QSize PictureView::pictureSize() const {
+    return spec_.stretch ? size() : owner_.pictures().naturalSize(spec_.picture);
 }
 
 void PictureView::enterEvent(QEnterEvent* event) {
@@ -35,7 +35,7 @@ void PictureView::enterEvent(QEnterEvent* event) {
 
 void PictureView::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
-    const QSize wanted = pictureSizeFor(spec_, owner_.pictures());
+    const QSize wanted = pictureSize();
     if (picture_.isNull() || picture_.devicePixelRatio() != ratio ||
         picture_.deviceIndependentSize().toSize() != wanted) {
         picture_ = owner_.pictures().picture(spec_.picture, wanted, ratio);

@@ -19,9 +19,6 @@ class PictureView final : public QWidget, public MirroredElement {
 
     void syncFromModel() override;
 
-    // The size the element's picture is drawn at: its box when stretched, else its own.
-    static QSize pictureSizeFor(const ElementSpec& spec, const PictureSource& pictures);
-
   protected:
     void enterEvent(QEnterEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -30,6 +27,9 @@ class PictureView final : public QWidget, public MirroredElement {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    // The size the element's picture is drawn at: its box when stretched, else its own.
+    QSize pictureSize() const;
+
     const ElementSpec& spec_;
     Picture& model_;
     ElementOwner& owner_;

@@ -62,8 +62,6 @@ Qt::WindowFlags frameFlags(const WindowSpec& spec) {
 
 WindowView::WindowView(Window& model, PictureSource& pictures, WindowViewHost& host)
     : QWidget(nullptr, frameFlags(model.spec())), model_(&model), pictures_(pictures), host_(host) {
-    // First, so that the drawing overlaps the making of the native window and the widgets.
-    drawAheadFirstPictures();
     const WindowSpec& spec = model.spec();
     setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
     setFixedSize(clientSizeOf(spec));
@@ -80,22 +78,6 @@ WindowView::WindowView(Window& model, PictureSource& pictures, WindowViewHost& h
     create();
     windowHandle()->installEventFilter(this);
     syncFromModel();
-}
-
-void WindowView::drawAheadFirstPictures() {
-    std::vector<PictureRequest> requests;
-    const PictureId& background = model_->spec().background;
-    if (!background.name.empty()) {
-        requests.push_back({background, pictures_.naturalSize(background)});
-    }
-    for (const Element& element : model_->elements()) {
-        const auto* picture = std::get_if<Picture>(&element.control);
-        if (picture && picture->Visible) {
-            const ElementSpec& spec = *element.spec;
-            requests.push_back({spec.picture, PictureView::pictureSizeFor(spec, pictures_)});
-        }
-    }
-    pictures_.drawAhead(requests, devicePixelRatioF());
 }
 
 namespace {

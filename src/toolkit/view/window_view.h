@@ -64,9 +64,6 @@ class WindowView final : public QWidget, public ElementOwner {
     void ensureWidget(std::size_t index);
     void stackInLayoutOrder(std::size_t index);
     void setTabOrderFromLayout();
-    // Tells the picture source what the first paint will show: the background and the
-    // pictures shown now.
-    void drawAheadFirstPictures();
     bool takesInput() const { return model_ && model_->Enabled; }
 
     Window* model_;
