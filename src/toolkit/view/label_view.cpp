@@ -5,6 +5,7 @@
 #include "pixel_geometry.h"
 #include "qt_colour.h"
 #include "text_conversion.h"
+#include "window_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,7 +15,7 @@ namespace {
 constexpr int frameLineWidth = 1;
 } // namespace
 
-LabelView::LabelView(const ElementSpec& spec, Label& model, ElementOwner& owner, QWidget* parent)
+LabelView::LabelView(const ElementSpec& spec, Label& model, WindowView& owner, QWidget* parent)
     : QLabel(parent), model_(model), owner_(owner), pointer_(spec.pointer),
       textColour_(toQColor(spec.foreColor)) {
     setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));

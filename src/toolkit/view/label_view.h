@@ -1,8 +1,8 @@
 #pragma once
 
 #include "click_tracker.h"
-#include "element_owner.h"
 #include "hover_pointer.h"
+#include "mirrored_element.h"
 #include "toolkit/controls.h"
 #include "toolkit/layout.h"
 
@@ -12,11 +12,13 @@
 
 namespace toolkit {
 
+class WindowView;
+
 // A label: a real QLabel, so screen readers read its caption. It wraps at blanks inside its
 // box, cuts off what does not fit, and takes the mouse over its whole box.
 class LabelView final : public QLabel, public MirroredElement {
   public:
-    LabelView(const ElementSpec& spec, Label& model, ElementOwner& owner, QWidget* parent);
+    LabelView(const ElementSpec& spec, Label& model, WindowView& owner, QWidget* parent);
 
     void syncFromModel() override;
     bool hasFrame() const { return borderStyle_ == 1; }
@@ -30,7 +32,7 @@ class LabelView final : public QLabel, public MirroredElement {
 
   private:
     Label& model_;
-    ElementOwner& owner_;
+    WindowView& owner_;
     HoverPointer pointer_;
     QColor textColour_;
     std::string caption_;

@@ -2,13 +2,14 @@
 
 #include "picture_source.h"
 #include "pixel_geometry.h"
+#include "window_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace toolkit {
 
-PictureView::PictureView(const ElementSpec& spec, Picture& model, ElementOwner& owner,
+PictureView::PictureView(const ElementSpec& spec, Picture& model, WindowView& owner,
                          QWidget* parent)
     : QWidget(parent), spec_(spec), model_(model), owner_(owner), pointer_(spec.pointer) {
     setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));

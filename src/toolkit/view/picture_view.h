@@ -1,8 +1,8 @@
 #pragma once
 
 #include "click_tracker.h"
-#include "element_owner.h"
 #include "hover_pointer.h"
+#include "mirrored_element.h"
 #include "toolkit/controls.h"
 #include "toolkit/layout.h"
 
@@ -11,11 +11,13 @@
 
 namespace toolkit {
 
+class WindowView;
+
 // A picture element: its picture stretched to the box or at its own size, with what lies
 // behind showing through its transparent parts. It takes the mouse over its whole box.
 class PictureView final : public QWidget, public MirroredElement {
   public:
-    PictureView(const ElementSpec& spec, Picture& model, ElementOwner& owner, QWidget* parent);
+    PictureView(const ElementSpec& spec, Picture& model, WindowView& owner, QWidget* parent);
 
     void syncFromModel() override;
 
@@ -32,7 +34,7 @@ class PictureView final : public QWidget, public MirroredElement {
 
     const ElementSpec& spec_;
     Picture& model_;
-    ElementOwner& owner_;
+    WindowView& owner_;
     HoverPointer pointer_;
     QPixmap picture_;
     ClickTracker clicks_;

@@ -40,8 +40,7 @@ void QtHost::showWindow(Window& window) {
         shown->activateWindow();
         return;
     }
-    WindowViewHost& host = *this;
-    auto view = std::make_unique<WindowView>(window, pictures_, host);
+    auto view = std::make_unique<WindowView>(window, pictures_, *this);
     QRect place(QPoint(), view->size());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         place.moveCenter(screen->availableGeometry().center());

@@ -16,7 +16,7 @@ class PictureSource;
 // window after each event procedure. The first window shown is the start-up window:
 // closing it ends the program. Registers the layouts' fonts when constructed, before any
 // window is built.
-class QtHost final : public WindowHost, private WindowViewHost {
+class QtHost final : public WindowHost {
   public:
     explicit QtHost(PictureSource& pictures);
     ~QtHost() override;
@@ -28,13 +28,16 @@ class QtHost final : public WindowHost, private WindowViewHost {
 
     // The view of a shown window; null when the window is not shown.
     WindowView* viewOf(const Window& window) const;
+    // Mirrors every shown window; run after an event procedure ran in any of them.
     void syncAllFromModels();
 
-  private:
-    void afterEvent() override { syncAllFromModels(); }
-    void closeRequested(WindowView& view) override;
-    void disabledWindowActivated(WindowView& view) override;
+    // Reported by a view: the window manager asks to close its window (a system key, the
+    // window menu).
+    void closeRequested(WindowView& view);
+    // Reported by a view: its window, which takes no input, was made the active one.
+    void disabledWindowActivated(WindowView& view);
 
+  private:
     PictureSource& pictures_;
     const Window* startupWindow_ = nullptr;
     // In the order they were shown.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "element_owner.h"
+#include "mirrored_element.h"
 #include "toolkit/controls.h"
 #include "toolkit/layout.h"
 

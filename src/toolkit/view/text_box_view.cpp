@@ -7,6 +7,7 @@
 #include "text_conversion.h"
 #include "toolkit/key_delivery.h"
 #include "typed_characters.h"
+#include "window_view.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -45,7 +46,7 @@ bool keepsEditingMeaning(std::int16_t code) {
 
 } // namespace
 
-TextBoxView::TextBoxView(const ElementSpec& spec, TextBox& model, ElementOwner& owner,
+TextBoxView::TextBoxView(const ElementSpec& spec, TextBox& model, WindowView& owner,
                          QWidget* parent)
     : QLineEdit(parent), model_(model), owner_(owner), pointer_(spec.pointer),
       backColour_(toQColor(spec.backColor.value_or(colours::white))), textColour_(model.ForeColor) {

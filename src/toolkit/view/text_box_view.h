@@ -1,7 +1,7 @@
 #pragma once
 
-#include "element_owner.h"
 #include "hover_pointer.h"
+#include "mirrored_element.h"
 #include "toolkit/controls.h"
 #include "toolkit/layout.h"
 
@@ -9,13 +9,15 @@
 
 namespace toolkit {
 
+class WindowView;
+
 // A single-line text box. Each typed character goes through the box's key-press procedure
 // before it enters, and every key release (not the repeats of a held key) runs its
 // key-release procedure; text that enters without typing (paste, drag and drop) goes into
 // the model unfiltered, to be checked at the next key release.
 class TextBoxView final : public QLineEdit, public MirroredElement {
   public:
-    TextBoxView(const ElementSpec& spec, TextBox& model, ElementOwner& owner, QWidget* parent);
+    TextBoxView(const ElementSpec& spec, TextBox& model, WindowView& owner, QWidget* parent);
 
     void syncFromModel() override;
 
@@ -35,7 +37,7 @@ class TextBoxView final : public QLineEdit, public MirroredElement {
     void setTextColour(Colour colour);
 
     TextBox& model_;
-    ElementOwner& owner_;
+    WindowView& owner_;
     HoverPointer pointer_;
     QColor backColour_;
     Colour textColour_;

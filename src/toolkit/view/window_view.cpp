@@ -5,6 +5,7 @@
 #include "picture_view.h"
 #include "pixel_geometry.h"
 #include "qt_colour.h"
+#include "qt_host.h"
 #include "shape_view.h"
 #include "text_box_view.h"
 #include "text_conversion.h"
@@ -60,7 +61,7 @@ Qt::WindowFlags frameFlags(const WindowSpec& spec) {
 
 } // namespace
 
-WindowView::WindowView(Window& model, PictureSource& pictures, WindowViewHost& host)
+WindowView::WindowView(Window& model, PictureSource& pictures, QtHost& host)
     : QWidget(nullptr, frameFlags(model.spec())), model_(&model), pictures_(pictures), host_(host) {
     const WindowSpec& spec = model.spec();
     setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
@@ -191,6 +192,10 @@ void WindowView::syncFromModel() {
 
 void WindowView::detach() {
     model_ = nullptr;
+}
+
+void WindowView::afterEvent() {
+    host_.syncAllFromModels();
 }
 
 bool WindowView::event(QEvent* event) {

@@ -1,31 +1,19 @@
 #pragma once
 
-#include "element_owner.h"
+#include "mirrored_element.h"
 #include "toolkit/window.h"
 
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace toolkit {
 
 class PictureSource;
-
-// What a window's view reports to the host that shows it.
-class WindowViewHost {
-  public:
-    // After an event procedure ran in any window.
-    virtual void afterEvent() = 0;
-    // The window manager asks to close this window (a system key, the window menu).
-    virtual void closeRequested(class WindowView& view) = 0;
-    // A window that takes no input was made the active one.
-    virtual void disabledWindowActivated(WindowView& view) = 0;
-
-  protected:
-    ~WindowViewHost() = default;
-};
+class QtHost;
 
 // One top-level window showing a model window: a fixed client area, the background picture
 // at its own size from the top-left corner, and one widget per element, stacked as the
@@ -33,9 +21,9 @@ class WindowViewHost {
 // element is first shown: most of a layout starts hidden, and a text box's font costs more
 // to set up than the rest of the window. It holds no state of its own beyond what it
 // mirrors. While the model window is disabled it looks the same and takes no input.
-class WindowView final : public QWidget, public ElementOwner {
+class WindowView final : public QWidget {
   public:
-    WindowView(Window& model, PictureSource& pictures, WindowViewHost& host);
+    WindowView(Window& model, PictureSource& pictures, QtHost& host);
 
     Window* model() const { return model_; }
     // Copies every property of the model window and its controls into the widgets.
@@ -43,9 +31,13 @@ class WindowView final : public QWidget, public ElementOwner {
     // The model window was unloaded: forward nothing more.
     void detach();
 
-    PictureSource& pictures() const override { return pictures_; }
-    bool isAttached() const override { return model_ != nullptr; }
-    void afterEvent() override { host_.afterEvent(); }
+    // What an element's widget needs of the window it stands in.
+    PictureSource& pictures() const { return pictures_; }
+    // False once the model window has been unloaded: the widgets only wait for deletion
+    // and forward nothing.
+    bool isAttached() const { return model_ != nullptr; }
+    // Called after an event procedure ran: it may have changed any shown window.
+    void afterEvent();
 
     // The element's widget by its layout name, made now if the element was never shown;
     // null for an unknown name.
@@ -68,12 +60,23 @@ class WindowView final : public QWidget, public ElementOwner {
 
     Window* model_;
     PictureSource& pictures_;
-    WindowViewHost& host_;
+    QtHost& host_;
     std::string caption_;
     QPixmap background_;
     // Per element, in layout order; null until the element is first shown.
     std::vector<MirroredElement*> mirrored_;
     std::vector<QWidget*> elementWidgets_;
 };
+
+// Runs an event procedure, if the control has one, then lets the window mirror what it
+// changed. The handler is copied first: a procedure may unload its own window.
+inline void runEventProcedure(WindowView& owner, const std::function<void()>& procedure) {
+    if (!owner.isAttached() || !procedure) {
+        return;
+    }
+    const std::function<void()> running = procedure;
+    running();
+    owner.afterEvent();
+}
 
 } // namespace toolkit
