@@ -9,6 +9,28 @@
 #include <algorithm>
 
 namespace toolkit {
+namespace {
+
+// Centred on the screen's free area. A window larger than that area keeps its frame's
+// top-left corner on the screen instead, so its title bar can still be taken to move it.
+void placeOnScreen(QWidget& window) {
+    QRect place(QPoint(), window.size());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        window.setGeometry(place);
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    place.moveCenter(available.center());
+    if (place.width() <= available.width() && place.height() <= available.height()) {
+        window.setGeometry(place);
+        return;
+    }
+    // move() places the frame, title bar included, where setGeometry() places the client area.
+    window.move(std::max(place.left(), available.left()), std::max(place.top(), available.top()));
+}
+
+} // namespace
 
 QtHost::QtHost(PictureSource& pictures) : pictures_(pictures) {
     loadLayoutFonts();
@@ -41,11 +63,7 @@ void QtHost::showWindow(Window& window) {
         return;
     }
     auto view = std::make_unique<WindowView>(window, pictures_, *this);
-    QRect place(QPoint(), view->size());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        place.moveCenter(screen->availableGeometry().center());
-    }
-    view->setGeometry(place);
+    placeOnScreen(*view);
     view->show();
     views_.push_back(std::move(view));
 }
