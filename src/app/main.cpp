@@ -2,6 +2,7 @@
 #include "assets/pictures.h"
 #include "clock_window/form1.h"
 #include "credits_window/credits.h"
+#include "display_connection.h"
 #include "toolkit/random.h"
 #include "toolkit/view/qt_host.h"
 #include "window_icon_after_first_paint.h"
@@ -10,7 +11,9 @@
 
 // The clock window is the start-up window: the run ends when it is closed.
 int main(int argc, char* argv[]) {
+    app::DisplayConnection display;
     QApplication application(argc, argv);
+    display.opened();
     QApplication::setApplicationName(QStringLiteral("Ardesino"));
     QApplication::setApplicationVersion(QStringLiteral(ARDESINO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(ARDESINO_APP_ID));
