@@ -2,11 +2,36 @@
 
 #include <QTest>
 
+#include <chrono>
+#include <cmath>
+#include <ctime>
 #include <vector>
 
 using namespace toolkit;
 
 namespace {
+constexpr double secondsPerDay = 86400.0;
+constexpr long long zoneOffsetSeconds = 5 * 3600 + 30 * 60; // the zone the test sets
+constexpr double clockGrain = 0.001;
+constexpr int fractionStepMs = 20;
+
+// The seconds since midnight in the test's zone, from the system clock's UTC reading.
+double localSecondsOfDay() {
+    const double utc =
+        std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
+    const double local = utc + zoneOffsetSeconds;
+    return local - secondsPerDay * std::floor(local / secondsPerDay);
+}
+
+void restoreZone(const QByteArray& saved) {
+    if (saved.isNull()) {
+        qunsetenv("TZ");
+    } else {
+        qputenv("TZ", saved);
+    }
+    tzset();
+}
+
 class RecordingSource final : public RandomSource {
   public:
     float next() override { return 0.5f; }
@@ -66,10 +91,37 @@ class TestRandom : public QObject {
         QCOMPARE(source.seeds.front(), 3661.5);
     }
 
-    void secondsSinceMidnightInADay() {
+    // Read in a zone half an hour off whole hours, so local time cannot pass for UTC or for
+    // a zone rounded to the hour, and compared with the clock read independently around it.
+    void secondsSinceMidnightFollowsTheLocalClock() {
+        const QByteArray savedZone = qgetenv("TZ");
+        qputenv("TZ", "<+0530>-5:30");
+        tzset();
+        const double before = localSecondsOfDay();
         const double s = secondsSinceMidnight();
-        QVERIFY(s >= 0.0);
-        QVERIFY(s < 86400.0 + 1.0);
+        const double after = localSecondsOfDay();
+        restoreZone(savedZone);
+        if (after < before) {
+            QSKIP("midnight passed during the reading");
+        }
+        QVERIFY2(s >= before - clockGrain && s <= after + clockGrain,
+                 qPrintable(QString("%1 not within [%2, %3]")
+                                .arg(s, 0, 'f', 3)
+                                .arg(before, 0, 'f', 3)
+                                .arg(after, 0, 'f', 3)));
+    }
+
+    void secondsSinceMidnightCarriesFractions() {
+        const double first = secondsSinceMidnight();
+        QTest::qSleep(fractionStepMs);
+        const double second = secondsSinceMidnight();
+        if (second < first) {
+            QSKIP("midnight passed during the reading");
+        }
+        // At least the sleep, and far less than a whole second.
+        const double step = second - first;
+        QVERIFY2(step >= fractionStepMs / 1000.0 - clockGrain && step < 1.0,
+                 qPrintable(QString::number(step)));
     }
 };
 

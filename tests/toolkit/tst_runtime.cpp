@@ -34,7 +34,6 @@ class TestRuntime : public QObject {
         const double v = Val(digits);
         QVERIFY(std::isfinite(v));
         QVERIFY(v > 1e200);
-        QVERIFY(v - 1 != 13);
     }
 
     void len_data() {

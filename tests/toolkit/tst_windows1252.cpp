@@ -2,7 +2,49 @@
 
 #include <QTest>
 
+#include <iconv.h>
+
+#include <array>
+#include <optional>
+
 using namespace toolkit;
+
+namespace {
+
+// glibc's own decoder for the code page, independent of our table: the code point of one
+// byte, or nothing where the code page leaves the byte undefined.
+class CodePageDecoder {
+  public:
+    CodePageDecoder() : converter_(iconv_open("UTF-32LE", "CP1252")) {}
+    ~CodePageDecoder() {
+        if (isOpen()) {
+            iconv_close(converter_);
+        }
+    }
+    CodePageDecoder(const CodePageDecoder&) = delete;
+    CodePageDecoder& operator=(const CodePageDecoder&) = delete;
+
+    bool isOpen() const { return converter_ != reinterpret_cast<iconv_t>(-1); }
+
+    std::optional<char32_t> decode(unsigned char byte) {
+        char in = static_cast<char>(byte);
+        std::array<unsigned char, 4> out{};
+        char* inAt = &in;
+        char* outAt = reinterpret_cast<char*>(out.data());
+        std::size_t inLeft = 1;
+        std::size_t outLeft = out.size();
+        iconv(converter_, nullptr, nullptr, nullptr, nullptr); // a fresh state per byte
+        if (iconv(converter_, &inAt, &inLeft, &outAt, &outLeft) == static_cast<std::size_t>(-1)) {
+            return std::nullopt;
+        }
+        return char32_t(out[0] | out[1] << 8 | out[2] << 16 | char32_t(out[3]) << 24);
+    }
+
+  private:
+    iconv_t converter_;
+};
+
+} // namespace
 
 class TestWindows1252 : public QObject {
     Q_OBJECT
@@ -14,6 +56,28 @@ class TestWindows1252 : public QObject {
             QVERIFY2(back.has_value(), qPrintable(QString::number(byte)));
             QCOMPARE(int(*back), byte);
         }
+    }
+
+    // The five bytes the code page leaves undefined keep their C1 code points, so every byte
+    // a box may hold still shows as one character.
+    void everyByteMatchesTheCodePage() {
+        CodePageDecoder codePage;
+        QVERIFY(codePage.isOpen());
+        QList<int> undefined;
+        for (int byte = 0; byte < 256; ++byte) {
+            const auto expected = codePage.decode(static_cast<unsigned char>(byte));
+            if (!expected) {
+                undefined << byte;
+            }
+            const char32_t got = windows1252::toUnicode(static_cast<unsigned char>(byte));
+            QVERIFY2(
+                got == expected.value_or(char32_t(byte)),
+                qPrintable(QString("byte 0x%1: U+%2, the code page says U+%3")
+                               .arg(byte, 2, 16, QChar('0'))
+                               .arg(uint(got), 4, 16, QChar('0'))
+                               .arg(uint(expected.value_or(char32_t(byte))), 4, 16, QChar('0'))));
+        }
+        QCOMPARE(undefined, QList<int>({0x81, 0x8D, 0x8F, 0x90, 0x9D}));
     }
 
     void codePoints_data() {
