@@ -18,7 +18,9 @@
 #include <QToolTip>
 #include <QtTest/qtestspontaneevent.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 using namespace toolkit;
 
@@ -176,6 +178,8 @@ class WindowViewTest : public QObject {
     void transparentAndOpaqueBackgrounds();
     void captionWrapsInsideItsBox();
     void borderStyleFramesTheLabel();
+    void answerBoxHasASunkenEdge_data();
+    void answerBoxHasASunkenEdge();
     void picturesAtTheirSizeAndRatio();
     void pointersAndTooltip();
     void clicks_data();
@@ -385,6 +389,49 @@ void WindowViewTest::borderStyleFramesTheLabel() {
     rig.window.label("Label2").BorderStyle = 0;
     rig.host->syncAllFromModels();
     QCOMPARE(label->grab().toImage(), plain);
+}
+
+// Two lines of one logical pixel each, lit from the top left: darker above and left of the
+// box than below and right of it. A raised edge swaps the pairs.
+void WindowViewTest::answerBoxHasASunkenEdge_data() {
+    QTest::addColumn<QPointF>("fromTopLeft"); // logical pixels; negative counts from the far side
+    QTest::addColumn<QColor>("colour");
+    const QColor shadow(128, 128, 128);
+    const QColor darkShadow(0, 0, 0);
+    const QColor light(255, 255, 255);
+    const QColor midLight(192, 192, 192);
+    QTest::newRow("top, outer line") << QPointF(50, 0.5) << shadow;
+    QTest::newRow("left, outer line") << QPointF(0.5, 12) << shadow;
+    QTest::newRow("top, inner line") << QPointF(50, 1.5) << darkShadow;
+    QTest::newRow("left, inner line") << QPointF(1.5, 12) << darkShadow;
+    QTest::newRow("bottom, outer line") << QPointF(50, -0.5) << light;
+    QTest::newRow("right, outer line") << QPointF(-0.5, 12) << light;
+    QTest::newRow("bottom, inner line") << QPointF(50, -1.5) << midLight;
+    QTest::newRow("right, inner line") << QPointF(-1.5, 12) << midLight;
+    QTest::newRow("inside the edge") << QPointF(2.5, 2.5) << QColor(Qt::blue);
+}
+
+void WindowViewTest::answerBoxHasASunkenEdge() {
+    QFETCH(QPointF, fromTopLeft);
+    QFETCH(QColor, colour);
+    constexpr int tolerance = 16;
+    WindowRig rig;
+    TextBoxView* box = rig.widget<TextBoxView>("Text1");
+    QVERIFY(box);
+    const QImage image = box->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const QSizeF size = QSizeF(image.size()) / ratio;
+    const QPointF at(fromTopLeft.x() < 0 ? size.width() + fromTopLeft.x() : fromTopLeft.x(),
+                     fromTopLeft.y() < 0 ? size.height() + fromTopLeft.y() : fromTopLeft.y());
+    const QPoint device(int(std::floor(at.x() * ratio)), int(std::floor(at.y() * ratio)));
+    const QColor seen = image.pixelColor(device);
+    const int distance =
+        std::max({std::abs(seen.red() - colour.red()), std::abs(seen.green() - colour.green()),
+                  std::abs(seen.blue() - colour.blue())});
+    QVERIFY2(distance <= tolerance, qPrintable(QString("(%1, %2): %3, expected %4")
+                                                   .arg(device.x())
+                                                   .arg(device.y())
+                                                   .arg(seen.name(), colour.name())));
 }
 
 void WindowViewTest::picturesAtTheirSizeAndRatio() {
