@@ -1,5 +1,6 @@
 #include "game_observer.h"
 
+#include "toolkit/runtime.h"
 #include "toolkit/windows1252.h"
 
 #include <cstdio>
@@ -12,6 +13,9 @@ namespace game_invariants {
 namespace {
 
 constexpr std::size_t shownTextLength = 40;
+constexpr int onTheHour = 60;
+constexpr int twelve = 12;
+constexpr int firstHourAfterNoon = 13;
 
 template <typename... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 template <typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
@@ -56,6 +60,56 @@ const LayoutIndex& layoutIndex(const toolkit::WindowSpec& spec) {
         }
     }
     return index;
+}
+
+// The answer rows, each as its boxes with the number a digit box must hold for this time.
+// Word boxes have no number: a row of words is made right by its locks, since a word box
+// locks only on an answer its own rules accept.
+struct RowBox {
+    std::string_view name;
+    int (*expectedNumber)(const DrawnTime&); // null for a word box
+};
+using AnswerRow = std::vector<RowBox>;
+
+int expectedHour(const DrawnTime& t) {
+    return t.sclt == 1 ? t.h : t.h + twelve;
+}
+int expectedMinutes(const DrawnTime& t) {
+    return t.m == onTheHour ? 0 : t.m; // on the hour the minutes box is hidden and empty
+}
+int expectedNextHour(const DrawnTime& t) {
+    if (t.h == twelve) {
+        return t.sclt == 1 ? firstHourAfterNoon : 1;
+    }
+    return expectedHour(t) + 1;
+}
+int expectedMinutesToGo(const DrawnTime& t) {
+    return onTheHour - t.m;
+}
+
+const std::vector<AnswerRow>& answerRows() {
+    static const std::vector<AnswerRow> rows{
+        {{"Text1", expectedHour}, {"Text2", expectedMinutes}},
+        {{"Text6", expectedNextHour}, {"Text5", expectedMinutesToGo}},
+        {{"Text3", nullptr}, {"Text4", nullptr}},
+        {{"Text8", nullptr}, {"Text7", nullptr}},
+        {{"Text11", nullptr}, {"Text10", nullptr}},
+        {{"Text12", nullptr}, {"Text13", nullptr}},
+        {{"Text9", nullptr}},
+    };
+    return rows;
+}
+
+const AnswerRow& rowOf(std::string_view box) {
+    for (const AnswerRow& row : answerRows()) {
+        for (const RowBox& member : row) {
+            if (member.name == box) {
+                return row;
+            }
+        }
+    }
+    std::fprintf(stderr, "%.*s is in no answer row\n", static_cast<int>(box.size()), box.data());
+    std::abort();
 }
 
 std::string describe(const DrawnTime& t) {
@@ -225,6 +279,27 @@ std::string GameObserver::unchangedExceptBoxes(std::string_view box) const {
     return {};
 }
 
+// The happy face comes only with the key release that completes the row of its box: every
+// box of that row right, not one of them alone.
+std::string GameObserver::happyFaceHasAWholeRow(std::string_view box) const {
+    if (before_.controls[happy_].visible || !now_.controls[happy_].visible) {
+        return {};
+    }
+    for (const RowBox& member : rowOf(box)) {
+        const ControlState& state = now_.controls[indexOf(member.name)];
+        if (member.expectedNumber) {
+            const int expected = member.expectedNumber(time_);
+            if (toolkit::Val(state.text) != expected) {
+                return "the happy face is shown with " + std::string(member.name) + " holding " +
+                       shown(state.text) + ", not " + std::to_string(expected);
+            }
+        } else if (state.enabled) {
+            return "the happy face is shown with " + std::string(member.name) + " still open";
+        }
+    }
+    return {};
+}
+
 std::string GameObserver::settle(std::string verdict) {
     std::swap(before_, now_); // the next capture overwrites every field of now_
     return verdict;
@@ -278,6 +353,9 @@ std::string GameObserver::afterDraw(DrawnTime drawn) {
 std::string GameObserver::afterBoxEvent(std::string_view box) {
     capture(now_);
     std::string verdict = unchangedExceptBoxes(box);
+    if (verdict.empty()) {
+        verdict = happyFaceHasAWholeRow(box);
+    }
     if (verdict.empty()) {
         verdict = everyEvent();
     }

@@ -47,6 +47,7 @@ class GameObserver {
     const std::string& name(std::size_t index) const;
     std::string everyEvent() const;
     std::string unchangedExceptBoxes(std::string_view box) const;
+    std::string happyFaceHasAWholeRow(std::string_view box) const;
     std::string describeChange(std::size_t index) const;
     // Accepts the current state as the one the next event starts from.
     std::string settle(std::string verdict);
