@@ -365,6 +365,28 @@ class PicturesTest : public QObject {
         }
     }
 
+    // The sun as the clock window shows it: a yellow disc with orange rays and black eyes.
+    void sunColours_data() {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QColor>("colour");
+        const QColor yellow(255, 222, 0);
+        const QColor orange(255, 160, 0);
+        QTest::newRow("disc, middle") << QPoint(24, 27) << yellow;
+        QTest::newRow("disc, above the eyes") << QPoint(24, 16) << yellow;
+        QTest::newRow("disc, left") << QPoint(12, 27) << yellow;
+        QTest::newRow("top ray") << QPoint(24, 8) << orange;
+        QTest::newRow("left eye") << QPoint(19, 23) << QColor(Qt::black);
+        QTest::newRow("right eye") << QPoint(29, 23) << QColor(Qt::black);
+    }
+    void sunColours() {
+        QFETCH(QPoint, at);
+        QFETCH(QColor, colour);
+        const QImage sun = probe::pixelsOf(pictures.picture({"sun", 0}, QSize(49, 54), 1.0));
+        const QColor seen = sun.pixelColor(at);
+        QVERIFY2(probe::colourDistance(seen, colour) <= colourTolerance && seen.alpha() == 255,
+                 qPrintable(seen.name()));
+    }
+
     void chalkboardColours_data() {
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<QColor>("colour");
