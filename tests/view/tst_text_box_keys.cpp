@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -151,6 +153,10 @@ class KeyRig : public ViewRig {
 } // namespace
 
 Q_DECLARE_METATYPE(Procedure)
+
+// How a text enters a box without being typed.
+enum class Entry { ContextMenu, ShiftInsert, Drop };
+Q_DECLARE_METATYPE(Entry)
 
 class TextBoxKeys : public QObject {
     Q_OBJECT
@@ -398,21 +404,22 @@ void TextBoxKeys::editingCommands() {
 }
 
 void TextBoxKeys::textEnteringWithoutKeys_data() {
-    QTest::addColumn<bool>("byDrop");
-    QTest::newRow("paste from the context menu") << false;
-    QTest::newRow("drag and drop") << true;
+    QTest::addColumn<Entry>("entry");
+    QTest::newRow("paste from the context menu") << Entry::ContextMenu;
+    QTest::newRow("paste with shift+insert") << Entry::ShiftInsert;
+    QTest::newRow("drag and drop") << Entry::Drop;
 }
 
 // Such text passes no filter; what the code page cannot hold is dropped, and the next key
 // release checks the rest.
 void TextBoxKeys::textEnteringWithoutKeys() {
-    QFETCH(bool, byDrop);
+    QFETCH(Entry, entry);
 
     KeyRig rig(Procedure::DigitsOnly);
     QVERIFY(rig.focus("Text1"));
     TextBoxView* box = rig.box("Text1");
     const QString entering = QStringLiteral("a€ж7");
-    if (byDrop) {
+    if (entry == Entry::Drop) {
         QMimeData data;
         data.setText(entering);
         const QPointF at = box->rect().center();
@@ -422,9 +429,24 @@ void TextBoxKeys::textEnteringWithoutKeys() {
         QApplication::sendEvent(box, &move);
         QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(box, &drop);
+    } else if (entry == Entry::ShiftInsert) {
+        QGuiApplication::clipboard()->setText(entering);
+        clickKey(rig.windowHandle(), Qt::Key_Insert, "", Qt::ShiftModifier);
+        rig.calls["Text1"].textsAtKeyUp.clear(); // the key release of Shift+Insert itself
     } else {
         QGuiApplication::clipboard()->setText(entering);
-        box->paste();
+        QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, box->rect().center(),
+                                    box->mapToGlobal(box->rect().center()));
+        QApplication::sendEvent(box, &menuAsked);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction*> actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* action) {
+            return action->text().startsWith(QStringLiteral("&Paste"));
+        });
+        QVERIFY(paste != actions.end());
+        (*paste)->trigger();
+        menu->close();
     }
 
     QCOMPARE(box->text(), QStringLiteral("a€7"));

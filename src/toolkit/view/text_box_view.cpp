@@ -4,12 +4,19 @@
 #include "picture_source.h"
 #include "pixel_geometry.h"
 #include "qt_colour.h"
+#include "release_free_memory.h"
 #include "text_conversion.h"
 #include "toolkit/key_delivery.h"
 #include "typed_characters.h"
 #include "window_view.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 
 #include <array>
@@ -19,6 +26,8 @@ namespace toolkit {
 namespace {
 
 constexpr std::int16_t enter = 13;
+// From this length on, a text emptied from a box is worth giving back to the system.
+constexpr std::size_t longTextBytes = 64 * 1024;
 constexpr std::int16_t escape = 27;
 
 // A sunken edge two pixels wide, lit from the top left, so the blue box stands out from a
@@ -85,10 +94,25 @@ void TextBoxView::syncFromModel() {
 }
 
 // Only a changed text is set, so the caret and the selection stay where the user left them.
+// The comparison reads both texts in place: a long pasted text is not converted again at
+// every event.
 void TextBoxView::showModelText() {
-    const QString shown = toQString(model_.Text);
-    if (shown != text()) {
-        setText(shown);
+    if (sameText(model_.Text, text())) {
+        return;
+    }
+    setText(toQString(model_.Text));
+    if (model_.Text.empty()) {
+        releaseEmptiedText();
+    }
+}
+
+// An emptied box gives back what a long text took: the model's buffer, and the pages the
+// allocator keeps for reuse once the widget's copies of the text are freed.
+void TextBoxView::releaseEmptiedText() {
+    const std::size_t held = model_.Text.capacity();
+    model_.Text.shrink_to_fit();
+    if (held >= longTextBytes) {
+        releaseFreeMemory();
     }
 }
 
@@ -97,13 +121,33 @@ void TextBoxView::takeEditedText(const QString& edited) {
         return;
     }
     model_.Text = toWindows1252(edited);
-    const QString kept = toQString(model_.Text);
-    if (kept != edited) {
+    if (static_cast<qsizetype>(model_.Text.size()) != edited.size()) {
         // Characters Windows-1252 cannot hold were dropped: show what the model holds.
-        const qsizetype caret = toQString(toWindows1252(edited.left(cursorPosition()))).size();
-        setText(kept);
+        const qsizetype caret = toWindows1252(QStringView(edited).left(cursorPosition())).size();
+        setText(toQString(model_.Text));
         setCursorPosition(int(caret));
     }
+}
+
+// Replaces the selection, or inserts at the caret, in one step. The line edit's own insertion
+// keeps an undo record per character, which it never gives back, and goes through the
+// accessibility bridge once more when characters have to be dropped; this converts the
+// text once and sets it once.
+void TextBoxView::enterUntyped(const QString& entering) {
+    if (!owner_.isAttached() || isReadOnly() || (entering.isEmpty() && !hasSelectedText())) {
+        return;
+    }
+    showModelText();
+    const std::string bytes = toWindows1252(entering);
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int removed = hasSelectedText() ? selectionLength() : 0;
+    model_.Text.replace(std::size_t(start), std::size_t(removed), bytes);
+    setText(toQString(model_.Text));
+    setCursorPosition(start + int(bytes.size()));
+}
+
+void TextBoxView::pasteFrom(QClipboard::Mode mode) {
+    enterUntyped(QGuiApplication::clipboard()->text(mode));
 }
 
 void TextBoxView::typeCharacter(char32_t character, QKeyEvent* keyEvent) {
@@ -125,10 +169,19 @@ void TextBoxView::typeCharacter(char32_t character, QKeyEvent* keyEvent) {
         break;
     case KeyAction::EditingCommand:
         if (keyEvent && typed == *code && keepsEditingMeaning(typed)) {
-            QLineEdit::keyPressEvent(keyEvent);
+            editingKey(keyEvent);
         }
         break;
     }
+}
+
+void TextBoxView::editingKey(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        pasteFrom(QClipboard::Clipboard);
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void TextBoxView::keyPressEvent(QKeyEvent* event) {
@@ -139,7 +192,7 @@ void TextBoxView::keyPressEvent(QKeyEvent* event) {
     const TypedKey key = classifyKey(*event);
     switch (key.kind) {
     case TypedKey::Kind::Editing:
-        QLineEdit::keyPressEvent(event);
+        editingKey(event);
         return;
     case TypedKey::Kind::Command:
         // Not handed to the base class, which would type the character unfiltered.
@@ -181,6 +234,32 @@ void TextBoxView::inputMethodEvent(QInputMethodEvent* event) {
     }
     event->accept();
     owner_.afterEvent();
+}
+
+// The middle button pastes the selection, as on X11 the line edit does.
+void TextBoxView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        pasteFrom(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TextBoxView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The line edit's own entry, found by its caption: Qt 6.4 names none of them.
+    const QString pasteCaption = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) == pasteCaption) {
+            action->disconnect();
+            connect(action, &QAction::triggered, this,
+                    [this] { pasteFrom(QClipboard::Clipboard); });
+        }
+    }
+    menu->popup(event->globalPos());
 }
 
 void TextBoxView::enterEvent(QEnterEvent* event) {

@@ -2,27 +2,39 @@
 
 #include "toolkit/windows1252.h"
 
-#include <QList>
-
 namespace toolkit {
 
 QString toQString(std::string_view windows1252Text) {
-    QString text;
-    text.reserve(static_cast<qsizetype>(windows1252Text.size()));
+    QString text(static_cast<qsizetype>(windows1252Text.size()), Qt::Uninitialized);
+    QChar* out = text.data();
     for (const char byte : windows1252Text) {
-        text += characterOf(static_cast<unsigned char>(byte));
+        *out++ = characterOf(static_cast<unsigned char>(byte));
     }
     return text;
 }
 
-std::string toWindows1252(const QString& text) {
+// Every Windows-1252 character is one UTF-16 unit, and no half of a surrogate pair is one.
+std::string toWindows1252(QStringView text) {
     std::string bytes;
-    for (const uint character : text.toUcs4()) {
-        if (const auto byte = windows1252::fromUnicode(char32_t(character))) {
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar unit : text) {
+        if (const auto byte = windows1252::fromUnicode(unit.unicode())) {
             bytes += static_cast<char>(*byte);
         }
     }
     return bytes;
+}
+
+bool sameText(std::string_view windows1252Text, QStringView shown) {
+    if (static_cast<qsizetype>(windows1252Text.size()) != shown.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (characterOf(static_cast<unsigned char>(windows1252Text[std::size_t(i)])) != shown[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::optional<std::int16_t> characterCode(char32_t character) {

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace toolkit {
+
+// Hands the pages the allocator holds free back to the system, where the allocator can.
+void releaseFreeMemory();
+
+} // namespace toolkit
