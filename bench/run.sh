@@ -6,18 +6,52 @@
 # times and move with the machine's load; the CPU time each program used until painted is
 # printed beside them.
 #
-#   bench/run.sh            BUILD_DIR=... (default ./build, release)   STARTUP_RUNS=... (15)
+# Then a middle-click paste of 1 and 5 MiB of digits into Text1 followed by a click on the
+# alarm clock, until the next draw shows, against the same paste into a plain line edit with
+# no length limit until it shows; without and with a screen reader reading each changed
+# text; and the game's resident memory after the draw against before the paste.
+#
+#   bench/run.sh   BUILD_DIR=... (default ./build, release)   STARTUP_RUNS=... (15)
+#                  PASTE_RUNS=... (3)   PASTE_TIMEOUT=... (120 s a run)
 set -euo pipefail
 
 source_dir="$(cd "$(dirname "$0")/.." && pwd)"
 build_dir="${BUILD_DIR:-$source_dir/build}"
 startup_runs="${STARTUP_RUNS:-15}"
+paste_runs="${PASTE_RUNS:-3}"
+paste_timeout="${PASTE_TIMEOUT:-120}" # seconds; a run that takes longer is shown as "> limit"
 # A pixel of the dial, inside both windows; its painted colour is learnt by a first run.
 probe_pixel="330,200"
 
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) exit 1; print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # Inside the X server: one learning run per program, then the timed runs, alternated.
+# Inside the X server and a D-Bus session: the long pastes, without and with a screen reader,
+# the game and the plain line edit alternated. One line per run: subject, MiB, reader, result.
+if [[ "${1:-}" == "--paste-inside-x" ]]; then
+    /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    launcher=$!
+    for ((i = 0; i < 100; ++i)); do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+            >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    reader="/usr/bin/python3 $source_dir/bench/paste_reader.py"
+    for ((run = 0; run < paste_runs; ++run)); do
+        for mebibytes in 1 5; do
+            for subject in game plain; do
+                echo "$subject $mebibytes none $(timeout "$paste_timeout" "$build_dir/bench/paste_bench" \
+                    --subject "$subject" --mebibytes "$mebibytes" 2>/dev/null || echo ms=timeout)"
+                echo "$subject $mebibytes reader $(QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 timeout "$paste_timeout" \
+                    "$build_dir/bench/paste_bench" --subject "$subject" --mebibytes "$mebibytes" \
+                    --reader "$reader" 2>/dev/null || echo ms=timeout)"
+            done
+        done
+    done
+    kill "$launcher"
+    exit 0
+fi
+
 if [[ "${1:-}" == "--startup-inside-x" ]]; then
     probe="$build_dir/bench/startup_probe"
     programs=("$build_dir/src/app/ardesino" "$build_dir/bench/minimal_window")
@@ -42,7 +76,7 @@ mkdir -p "$build_dir"
 cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DARDESINO_BUILD_BENCHMARKS=ON \
     >"$build_dir/bench-configure.log" 2>&1 || { cat "$build_dir/bench-configure.log" >&2; exit 1; }
 cmake --build "$build_dir" --parallel "$(nproc)" \
-    --target bench_model bench_view minimal_window startup_probe ardesino >/dev/null
+    --target bench_model bench_view minimal_window startup_probe paste_bench ardesino >/dev/null
 
 cpu="$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)"
 qt="$(pkg-config --modversion Qt6Core 2>/dev/null || echo '?')"
@@ -97,3 +131,27 @@ row "  ratio" "${cpu_ratio}x" "" ""
 row "peak resident memory: ardesino" "$(mib "$app_kb")" "" ""
 row "peak resident memory: minimal Qt window" "$(mib "$floor_kb")" "" ""
 row "  ratio" "${memory_ratio}x" "<= 1.3x" "$(verdict "$memory_ratio" 1.3)"
+
+pastes="$(xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" dbus-run-session -- \
+    "$0" --paste-inside-x 2>/dev/null)"
+# The median of a field over the runs of one subject, size and reader; "timeout" sorts last.
+paste_field() {
+    grep "^$1 $2 $3 " <<<"$pastes" | sed -E "s/.*$4=([0-9.]+|timeout).*/\1/" |
+        sed "s/timeout/1e99/" | median
+}
+shown_ms() { awk -v v="$1" -v limit="$paste_timeout" 'BEGIN { if (v >= 1e98) printf "> %d s", limit; else printf "%.0f ms", v }'; }
+for mebibytes in 1 5; do
+    for reader in none reader; do
+        label="paste $mebibytes MiB$([[ $reader == reader ]] && echo ', screen reader' || true)"
+        game="$(paste_field game "$mebibytes" "$reader" ms)"
+        plain="$(paste_field plain "$mebibytes" "$reader" ms)"
+        ratio="$(awk -v g="$game" -v p="$plain" 'BEGIN { printf "%.2f", g / p }')"
+        row "$label: ardesino, to the next draw" "$(shown_ms "$game")" "" "median of $paste_runs runs"
+        row "$label: plain line edit, to shown" "$(shown_ms "$plain")" "" ""
+        row "  ratio" "${ratio}x" "<= 1.5x" "$(verdict "$ratio" 1.5)"
+        grown="$(grep "^game $mebibytes $reader " <<<"$pastes" |
+            sed -E 's/.*rss_before_kb=([0-9]+) rss_after_kb=([0-9]+).*/\2 \1/' |
+            awk '{ print ($1 - $2) / 1024 }' | median)"
+        row "  ardesino resident memory after the draw" "+$(printf '%.1f' "$grown") MiB" "<= 20 MiB" "$(verdict "$grown" 20)"
+    done
+done
