@@ -142,16 +142,16 @@ paste_field() {
 shown_ms() { awk -v v="$1" -v limit="$paste_timeout" 'BEGIN { if (v >= 1e98) printf "> %d s", limit; else printf "%.0f ms", v }'; }
 for mebibytes in 1 5; do
     for reader in none reader; do
-        label="paste $mebibytes MiB$([[ $reader == reader ]] && echo ', screen reader' || true)"
+        label="paste $mebibytes MiB$([[ $reader == reader ]] && echo ' + reader' || true)"
         game="$(paste_field game "$mebibytes" "$reader" ms)"
         plain="$(paste_field plain "$mebibytes" "$reader" ms)"
         ratio="$(awk -v g="$game" -v p="$plain" 'BEGIN { printf "%.2f", g / p }')"
-        row "$label: ardesino, to the next draw" "$(shown_ms "$game")" "" "median of $paste_runs runs"
-        row "$label: plain line edit, to shown" "$(shown_ms "$plain")" "" ""
+        row "$label: ardesino to next draw" "$(shown_ms "$game")" "" "median of $paste_runs runs"
+        row "$label: plain line edit to shown" "$(shown_ms "$plain")" "" ""
         row "  ratio" "${ratio}x" "<= 1.5x" "$(verdict "$ratio" 1.5)"
         grown="$(grep "^game $mebibytes $reader " <<<"$pastes" |
             sed -E 's/.*rss_before_kb=([0-9]+) rss_after_kb=([0-9]+).*/\2 \1/' |
             awk '{ print ($1 - $2) / 1024 }' | median)"
-        row "  ardesino resident memory after the draw" "+$(printf '%.1f' "$grown") MiB" "<= 20 MiB" "$(verdict "$grown" 20)"
+        row "  ardesino memory after the draw" "+$(printf '%.1f' "$grown") MiB" "<= 20 MiB" "$(verdict "$grown" 20)"
     done
 done
