@@ -73,6 +73,7 @@ enum class Procedure {
 
 constexpr std::int16_t ctrlA = 1;
 constexpr std::int16_t ctrlV = 22;
+constexpr std::int16_t ctrlX = 24;
 
 void apply(Procedure procedure, TextBox& box, std::int16_t& code) {
     switch (procedure) {
@@ -172,6 +173,8 @@ class TextBoxKeys : public QObject {
     void heldKey();
     void editingCommands_data();
     void editingCommands();
+    void cutAndDeleteRemoveTheSelection_data();
+    void cutAndDeleteRemoveTheSelection();
     void textEnteringWithoutKeys_data();
     void textEnteringWithoutKeys();
     void inputMethodCommitIsTyped();
@@ -241,17 +244,18 @@ void TextBoxKeys::selectionAndCaret_data() {
     QTest::addColumn<int>("selectionLength");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expectedText");
+    QTest::addColumn<int>("expectedCaret");
 
     QTest::newRow("backspace deletes the selection") << Procedure::PassAll << 1 << 2 << "\b"
-                                                     << "145";
+                                                     << "145" << 1;
     QTest::newRow("backspace deletes before the caret") << Procedure::PassAll << 3 << 0 << "\b"
-                                                        << "1245";
+                                                        << "1245" << 2;
     QTest::newRow("a swallowed backspace deletes nothing") << Procedure::ZeroAll << 1 << 2 << "\b"
-                                                           << "12345";
+                                                           << "12345" << 3;
     QTest::newRow("a character replaces the selection") << Procedure::PassAll << 1 << 2 << "9"
-                                                        << "1945";
+                                                        << "1945" << 2;
     QTest::newRow("a character goes in at the caret") << Procedure::PassAll << 2 << 0 << "9"
-                                                      << "129345";
+                                                      << "129345" << 3;
 }
 
 void TextBoxKeys::selectionAndCaret() {
@@ -260,6 +264,7 @@ void TextBoxKeys::selectionAndCaret() {
     QFETCH(int, selectionLength);
     QFETCH(QString, key);
     QFETCH(QString, expectedText);
+    QFETCH(int, expectedCaret);
 
     KeyRig rig(procedure);
     QVERIFY(rig.focus("Text1"));
@@ -272,6 +277,7 @@ void TextBoxKeys::selectionAndCaret() {
     typeCharacters(rig.windowHandle(), key);
 
     QCOMPARE(rig.box("Text1")->text(), expectedText);
+    QCOMPARE(rig.box("Text1")->cursorPosition(), expectedCaret);
     QCOMPARE(toQString(rig.window.textBox("Text1").Text), expectedText);
     QCOMPARE(rig.calls["Text1"].textsAtKeyUp, QStringList{expectedText});
 }
@@ -401,6 +407,36 @@ void TextBoxKeys::editingCommands() {
     QCOMPARE(rig.box("Text1")->selectedText(), expectedSelection);
     QCOMPARE(rig.calls["Text1"].pressedCodes, QList<int>{expectedCode});
     QCOMPARE(rig.calls["Text1"].textsAtKeyUp, QStringList{expectedText});
+}
+
+void TextBoxKeys::cutAndDeleteRemoveTheSelection_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("keyText");
+    QTest::addColumn<QString>("expectedClipboard");
+    QTest::newRow("ctrl+x") << Qt::Key_X << Qt::KeyboardModifiers(Qt::ControlModifier)
+                            << QString(QChar(char16_t(ctrlX))) << "23";
+    QTest::newRow("delete") << Qt::Key_Delete << Qt::KeyboardModifiers() << QString("\x7f")
+                            << "kept";
+}
+
+void TextBoxKeys::cutAndDeleteRemoveTheSelection() {
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, keyText);
+    QFETCH(QString, expectedClipboard);
+
+    KeyRig rig(Procedure::PassAll);
+    QVERIFY(rig.focus("Text1"));
+    rig.setModelText("Text1", "12345");
+    rig.box("Text1")->setSelection(1, 2);
+    QGuiApplication::clipboard()->setText("kept");
+    clickKey(rig.windowHandle(), key, keyText, modifiers);
+
+    QCOMPARE(rig.box("Text1")->text(), QString("145"));
+    QCOMPARE(rig.box("Text1")->cursorPosition(), 1);
+    QCOMPARE(rig.window.textBox("Text1").Text, std::string("145"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), expectedClipboard);
 }
 
 void TextBoxKeys::textEnteringWithoutKeys_data() {

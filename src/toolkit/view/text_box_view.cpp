@@ -17,10 +17,13 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 
 #include <array>
+#include <functional>
 #include <limits>
+#include <utility>
 
 namespace toolkit {
 namespace {
@@ -130,10 +133,10 @@ void TextBoxView::takeEditedText(const QString& edited) {
 }
 
 // Replaces the selection, or inserts at the caret, in one step. The line edit's own insertion
-// keeps an undo record per character, which it never gives back, and goes through the
-// accessibility bridge once more when characters have to be dropped; this converts the
+// and removal keep an undo record per character, which it never gives back, and go through
+// the accessibility bridge once more when characters have to be dropped; this converts the
 // text once and sets it once.
-void TextBoxView::enterUntyped(const QString& entering) {
+void TextBoxView::replaceSelection(const QString& entering) {
     if (!owner_.isAttached() || isReadOnly() || (entering.isEmpty() && !hasSelectedText())) {
         return;
     }
@@ -147,7 +150,7 @@ void TextBoxView::enterUntyped(const QString& entering) {
 }
 
 void TextBoxView::pasteFrom(QClipboard::Mode mode) {
-    enterUntyped(QGuiApplication::clipboard()->text(mode));
+    replaceSelection(QGuiApplication::clipboard()->text(mode));
 }
 
 void TextBoxView::typeCharacter(char32_t character, QKeyEvent* keyEvent) {
@@ -162,10 +165,18 @@ void TextBoxView::typeCharacter(char32_t character, QKeyEvent* keyEvent) {
     case KeyAction::Nothing:
         break;
     case KeyAction::DeleteBack:
-        backspace();
+        if (hasSelectedText()) {
+            replaceSelection({});
+        } else {
+            backspace();
+        }
         break;
     case KeyAction::Insert:
-        insert(QString(characterOf(typed)));
+        if (hasSelectedText()) {
+            replaceSelection(QString(characterOf(typed)));
+        } else {
+            insert(QString(characterOf(typed)));
+        }
         break;
     case KeyAction::EditingCommand:
         if (keyEvent && typed == *code && keepsEditingMeaning(typed)) {
@@ -178,10 +189,20 @@ void TextBoxView::typeCharacter(char32_t character, QKeyEvent* keyEvent) {
 void TextBoxView::editingKey(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
         pasteFrom(QClipboard::Clipboard);
-        event->accept();
+    } else if (hasSelectedText() && event->matches(QKeySequence::Cut)) {
+        cutSelection();
+    } else if (hasSelectedText() && event->matches(QKeySequence::Delete)) {
+        replaceSelection({});
+    } else {
+        QLineEdit::keyPressEvent(event);
         return;
     }
-    QLineEdit::keyPressEvent(event);
+    event->accept();
+}
+
+void TextBoxView::cutSelection() {
+    copy();
+    replaceSelection({});
 }
 
 void TextBoxView::keyPressEvent(QKeyEvent* event) {
@@ -247,19 +268,38 @@ void TextBoxView::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
 }
 
+// The menu's paste, cut and delete go through replaceSelection(), like their keys; the line
+// edit's own entries are found by their captions, as Qt 6.4 names none of them.
 void TextBoxView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    // The line edit's own entry, found by its caption: Qt 6.4 names none of them.
-    const QString pasteCaption = QCoreApplication::translate("QLineEdit", "&Paste");
+    const std::array<std::pair<const char*, std::function<void()>>, 3> edits{{
+        {"&Paste", [this] { pasteFrom(QClipboard::Clipboard); }},
+        {"Cu&t", [this] { cutSelection(); }},
+        {"Delete", [this] { replaceSelection({}); }},
+    }};
     for (QAction* action : menu->actions()) {
-        if (action->text().section(u'\t', 0, 0) == pasteCaption) {
-            action->disconnect();
-            connect(action, &QAction::triggered, this,
-                    [this] { pasteFrom(QClipboard::Clipboard); });
+        const QString caption = action->text().section(u'\t', 0, 0);
+        for (const auto& [lineEditCaption, edit] : edits) {
+            if (caption == QCoreApplication::translate("QLineEdit", lineEditCaption)) {
+                action->disconnect();
+                connect(action, &QAction::triggered, this, edit);
+            }
         }
     }
     menu->popup(event->globalPos());
+}
+
+// A text dropped from elsewhere enters at the drop point as a paste does; a drag inside the
+// box, which moves its own text, is the line edit's.
+void TextBoxView::dropEvent(QDropEvent* event) {
+    if (event->source() == this || !event->mimeData()->hasText() || isReadOnly()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    event->acceptProposedAction();
+    replaceSelection(event->mimeData()->text());
 }
 
 void TextBoxView::enterEvent(QEnterEvent* event) {

@@ -30,6 +30,7 @@ class TextBoxView final : public QLineEdit, public MirroredElement {
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -43,8 +44,9 @@ class TextBoxView final : public QLineEdit, public MirroredElement {
     void showModelText();
     void releaseEmptiedText();
     void takeEditedText(const QString& edited);
-    void enterUntyped(const QString& entering);
+    void replaceSelection(const QString& entering);
     void pasteFrom(QClipboard::Mode mode);
+    void cutSelection();
     void setTextColour(Colour colour);
 
     TextBox& model_;
