@@ -13,6 +13,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 
 using namespace toolkit;
 
@@ -178,6 +181,7 @@ class TextBoxKeys : public QObject {
     void textEnteringWithoutKeys_data();
     void textEnteringWithoutKeys();
     void inputMethodCommitIsTyped();
+    void aLongPasteIsGivenBackWhenTheBoxIsEmptied();
     void lockedOrHiddenBoxRunsNoProcedure_data();
     void lockedOrHiddenBoxRunsNoProcedure();
     void lockedBoxKeepsItsLook();
@@ -493,6 +497,39 @@ void TextBoxKeys::textEnteringWithoutKeys() {
 
     clickKey(rig.windowHandle(), Qt::Key_Shift, "");
     QCOMPARE(rig.calls["Text1"].textsAtKeyUp, QStringList{"a€7"});
+}
+
+static long residentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+        }
+    }
+    return -1;
+}
+
+// Pasted into a box and emptied again by the model, a long text leaves no trace in memory:
+// no undo record per character, no buffer of the model's, no pages the allocator sits on.
+void TextBoxKeys::aLongPasteIsGivenBackWhenTheBoxIsEmptied() {
+    constexpr qsizetype length = 4 * 1024 * 1024;
+    constexpr long allowedGrowthKilobytes = 20 * 1024;
+    KeyRig rig(Procedure::PassAll);
+    QVERIFY(rig.focus("Text1"));
+    QString digits(length, u'7');
+    QGuiApplication::clipboard()->setText(digits);
+    digits.clear();
+    const long before = residentKilobytes();
+    QVERIFY(before > 0);
+
+    clickKey(rig.windowHandle(), Qt::Key_V, QString(QChar(char16_t(ctrlV))), Qt::ControlModifier);
+    QCOMPARE(rig.window.textBox("Text1").Text.size(), std::size_t(length));
+    rig.window.textBox("Text1").Text.clear();
+    rig.host->syncAllFromModels();
+
+    QVERIFY(rig.box("Text1")->text().isEmpty());
+    const long grown = residentKilobytes() - before;
+    QVERIFY2(grown <= allowedGrowthKilobytes, qPrintable(QString("%1 KiB more").arg(grown)));
 }
 
 void TextBoxKeys::inputMethodCommitIsTyped() {

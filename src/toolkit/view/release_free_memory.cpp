@@ -1,13 +1,15 @@
 #include "release_free_memory.h"
 
+#include <cstdlib> // names the C library: __GLIBC__
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
 
 namespace toolkit {
 
-// glibc keeps freed memory below its top chunk, and freed chunks once mmapped raise the
-// threshold for mmapping, so a long text freed stays resident until trimmed.
+// glibc keeps free memory at the top of its heap up to a threshold that grows with the
+// largest block freed, so the megabytes of a long text stay resident until trimmed.
 void releaseFreeMemory() {
 #if defined(__GLIBC__)
     malloc_trim(0);
