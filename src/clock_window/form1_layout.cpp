@@ -1,16 +1,17 @@
 #include "form1_layout.h"
 
 #include "assets/hand_geometry.h"
-#include "credits_window/contacts.h"
 #include "form1_layout_dial.h"
 #include "form1_layout_hands.h"
 #include "form1_layout_panel.h"
 #include "form1_layout_stacking.h"
+#include "window_caption.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <stdexcept>
+#include <string_view>
 
 namespace clock_window {
 namespace {
@@ -38,26 +39,57 @@ constexpr auto allElements =
 
 static_assert(allElements.size() == tables::backToFront.size());
 
+// Every element's name is a kind and a number; each name has a slot of its own, so the
+// stacking check below looks names up in one step and stays cheap to evaluate at compile time.
+constexpr std::array<std::string_view, 4> elementKinds{"Label", "Image", "Text", "Shape"};
+constexpr std::size_t numbersPerKind = 128;
+constexpr std::size_t nameSlots = elementKinds.size() * numbersPerKind;
+constexpr std::size_t noElement = allElements.size();
+
+constexpr std::size_t slotOf(std::string_view name) {
+    for (std::size_t kind = 0; kind < elementKinds.size(); ++kind) {
+        if (!name.starts_with(elementKinds[kind])) {
+            continue;
+        }
+        const std::string_view digits = name.substr(elementKinds[kind].size());
+        std::size_t number = 0;
+        for (const char digit : digits) {
+            if (digit < '0' || digit > '9') {
+                throw std::logic_error("an element name is not a kind and a number");
+            }
+            number = number * 10 + static_cast<std::size_t>(digit - '0');
+        }
+        if (digits.empty() || number >= numbersPerKind) {
+            throw std::logic_error("an element number is out of range");
+        }
+        return kind * numbersPerKind + number;
+    }
+    throw std::logic_error("an element name has an unknown kind");
+}
+
 // Throwing here stops the compilation: the stacking order must name every element once.
 constexpr std::array<ElementSpec, allElements.size()> stacked() {
+    std::array<std::size_t, nameSlots> elementInSlot{};
+    elementInSlot.fill(noElement);
+    for (std::size_t index = 0; index < allElements.size(); ++index) {
+        std::size_t& slot = elementInSlot[slotOf(allElements[index].name)];
+        if (slot != noElement) {
+            throw std::logic_error("two elements share a name");
+        }
+        slot = index;
+    }
+    std::array<bool, nameSlots> stackedAlready{};
     std::array<ElementSpec, allElements.size()> result{};
     for (std::size_t position = 0; position < tables::backToFront.size(); ++position) {
-        const std::string_view name = tables::backToFront[position];
-        for (std::size_t earlier = 0; earlier < position; ++earlier) {
-            if (tables::backToFront[earlier] == name) {
-                throw std::logic_error("an element is stacked twice");
-            }
+        const std::size_t slot = slotOf(tables::backToFront[position]);
+        if (stackedAlready[slot]) {
+            throw std::logic_error("an element is stacked twice");
         }
-        std::size_t matches = 0;
-        for (const ElementSpec& element : allElements) {
-            if (element.name == name) {
-                result[position] = element;
-                ++matches;
-            }
+        if (elementInSlot[slot] == noElement) {
+            throw std::logic_error("a stacked name is no element");
         }
-        if (matches != 1) {
-            throw std::logic_error("a stacked name is not exactly one element");
-        }
+        stackedAlready[slot] = true;
+        result[position] = allElements[elementInSlot[slot]];
     }
     return result;
 }
@@ -95,7 +127,7 @@ const std::array<ElementSpec, allElements.size()>& placedElements() {
 
 const toolkit::WindowSpec& form1Layout() {
     static const toolkit::WindowSpec spec{.name = "Form1",
-                                          .caption = credits_window::contacts::windowCaption,
+                                          .caption = windowCaption,
                                           .clientWidth = clientWidth,
                                           .clientHeight = clientHeight,
                                           .background = {"dial-background", 0},

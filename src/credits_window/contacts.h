@@ -11,8 +11,4 @@ inline constexpr std::string_view webAddress = "www.example.org/ardesino";
 inline constexpr std::string_view firstEmail = "autori@example.org";
 inline constexpr std::string_view secondEmail = "scuola@example.net";
 
-// Both windows' captions: the authors, three blanks, the game's title.
-inline constexpr std::string_view windowCaption =
-    "Gli autori di Ardesino   Io gioco con l'ardesino";
-
 } // namespace credits_window::contacts

@@ -2,6 +2,8 @@
 
 #include "contacts.h"
 
+#include "clock_window/window_caption.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -56,7 +58,7 @@ constexpr std::array<ElementSpec, 6> form2Elements = [] {
 // The 324 x 243 chalkboard is drawn unscaled into a 322 x 240 client area: its last two
 // columns and three rows fall outside.
 constexpr toolkit::WindowSpec form2Spec{.name = "Form2",
-                                        .caption = contacts::windowCaption,
+                                        .caption = clock_window::windowCaption,
                                         .clientWidth = 4830,
                                         .clientHeight = 3600,
                                         .background = {"chalkboard"},

@@ -1,3 +1,4 @@
+#include "clock_window/window_caption.h"
 #include "credits_window/contacts.h"
 #include "credits_window/form2_layout.h"
 
@@ -43,7 +44,7 @@ class TestForm2Layout : public QObject {
         QCOMPARE(spec.clientHeight, 3600);
         QCOMPARE(spec.clientWidth / twipsPerPixel, 322);
         QCOMPARE(spec.clientHeight / twipsPerPixel, 240);
-        QCOMPARE(text(spec.caption), text(contacts::windowCaption));
+        QCOMPARE(text(spec.caption), text(clock_window::windowCaption));
         QVERIFY(!spec.closeButton);
         QVERIFY(spec.backColor.has_value());
         QCOMPARE(*spec.backColor, Colour(0x00E0E0E0));
@@ -53,7 +54,7 @@ class TestForm2Layout : public QObject {
 
     void captionIsTheAuthorsThenTheTitle() {
         const std::string expected = std::string(contacts::authors) + "   Io gioco con l'ardesino";
-        QCOMPARE(text(contacts::windowCaption), QString::fromStdString(expected));
+        QCOMPARE(text(clock_window::windowCaption), QString::fromStdString(expected));
     }
 
     // No real contact exists: every address must stay under a reserved example domain.
