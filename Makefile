@@ -40,4 +40,4 @@ install: build
 	cmake --install build --prefix "$(PREFIX)"
 
 clean:
-	rm -rf build build-debug build-sanitize build-fuzz
+	rm -rf build build-debug build-clang build-sanitize build-fuzz
