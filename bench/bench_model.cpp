@@ -30,28 +30,22 @@ class CyclingRandom final : public toolkit::RandomSource {
         next_ = (next_ + 1) % values_.size();
         return values_[next_];
     }
-    void reseed(double) override {}
+    void reseedFromTimer() override {}
 
   private:
     std::array<float, 4093> values_{}; // prime, so the four draws of a click drift
     std::size_t next_ = 0;
 };
 
-constexpr double fixedTimerValue = 45296.25;
-
 struct ClockWindow {
-    explicit ClockWindow(toolkit::RandomSource& source, toolkit::Randomness::Timer timer)
-        : randomness(source, std::move(timer)), form(host, randomness) {
-        form.Show();
-    }
+    explicit ClockWindow(toolkit::RandomSource& source) : form(host, source) { form.Show(); }
     toolkit::HeadlessHost host;
-    toolkit::Randomness randomness;
     clock_window::Form1 form;
 };
 
 void drawWithScriptedValues(benchmark::State& state) {
     CyclingRandom source;
-    ClockWindow clock(source, [] { return fixedTimerValue; });
+    ClockWindow clock(source);
     for (auto _ : state) {
         clock.form.Image124_Click();
         benchmark::DoNotOptimize(clock.form.Image122.Visible);
@@ -62,7 +56,7 @@ BENCHMARK(drawWithScriptedValues);
 // The draw as the program runs it: the program's generator, reseeded from the clock.
 void drawWithTheProgramsGenerator(benchmark::State& state) {
     toolkit::DefaultRandom source;
-    ClockWindow clock(source, toolkit::secondsSinceMidnight);
+    ClockWindow clock(source);
     for (auto _ : state) {
         clock.form.Image124_Click();
         benchmark::DoNotOptimize(clock.form.Image122.Visible);
@@ -75,7 +69,7 @@ class OneTime final : public toolkit::RandomSource {
   public:
     OneTime(int h, int m) : values_{0.25f, 0.25f, (m - 0.5f) / 60, (h - 0.5f) / 12} {}
     float next() override { return values_[used_++ % values_.size()]; }
-    void reseed(double) override {}
+    void reseedFromTimer() override {}
 
   private:
     std::array<float, 4> values_;
@@ -87,7 +81,7 @@ class OneTime final : public toolkit::RandomSource {
 // locks.
 void keyPressAndRelease(benchmark::State& state, const char* boxName, int m, std::int16_t code) {
     OneTime source(3, m);
-    ClockWindow clock(source, [] { return fixedTimerValue; });
+    ClockWindow clock(source);
     clock.form.Image124_Click();
     toolkit::TextBox& box = clock.form.textBox(boxName);
     for (auto _ : state) {

@@ -89,10 +89,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
 
     toolkit::DefaultRandom source;
-    toolkit::Randomness randomness(source);
     assets::Pictures pictures;
     toolkit::QtHost host(pictures);
-    clock_window::Form1 form1(host, randomness);
+    clock_window::Form1 form1(host, source);
     credits_window::Credits credits(form1, host);
     form1.Show();
 

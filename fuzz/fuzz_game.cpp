@@ -25,7 +25,6 @@ constexpr int longestTypedText = 32;
 constexpr std::size_t longPasteUnit = 16;
 constexpr std::size_t longPasteUnits = 4096; // up to 64 KiB
 constexpr std::size_t longestPattern = 8;
-constexpr double fixedTimerValue = 45296.25;
 constexpr int framed = 1;
 constexpr int unframed = 0;
 
@@ -263,8 +262,7 @@ class GameRun {
     FuzzInput& input_;
     InputRandom source_;
     toolkit::HeadlessHost host_;
-    toolkit::Randomness randomness_{source_, [] { return fixedTimerValue; }};
-    clock_window::Form1 form1_{host_, randomness_};
+    clock_window::Form1 form1_{host_, source_};
     credits_window::Credits credits_{form1_, host_};
     std::optional<game_invariants::GameObserver> observer_;
     std::size_t index_ = 0;

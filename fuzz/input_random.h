@@ -18,7 +18,7 @@ class InputRandom final : public toolkit::RandomSource {
         return values.back();
     }
 
-    void reseed(double) override { reseededAfter.push_back(values.size()); }
+    void reseedFromTimer() override { reseededAfter.push_back(values.size()); }
 
     void clearLog() {
         values.clear();

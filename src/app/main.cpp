@@ -20,10 +20,9 @@ int main(int argc, char* argv[]) {
     app::WindowIconAfterFirstPaint icon(assets::applicationIcon());
 
     toolkit::DefaultRandom source;
-    toolkit::Randomness randomness(source);
     assets::Pictures pictures;
     toolkit::QtHost host(pictures); // registers the layouts' fonts first
-    clock_window::Form1 form1(host, randomness);
+    clock_window::Form1 form1(host, source);
     credits_window::Credits credits(form1, host);
 
     form1.Show();

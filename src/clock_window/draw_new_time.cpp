@@ -78,8 +78,8 @@ void Form1::hideBannersSunMoonAndNoonRows() {
 
 // The first value is overwritten at once: the mode is the second one's.
 void Form1::drawHalfDayMode() {
-    sclt = static_cast<float>(wholeNumberFromOneTo(halfDayModes, randomness_.randomDraw()));
-    sclt = static_cast<float>(wholeNumberFromOneTo(halfDayModes, randomness_.randomDraw()));
+    sclt = static_cast<float>(wholeNumberFromOneTo(halfDayModes, random_.next()));
+    sclt = static_cast<float>(wholeNumberFromOneTo(halfDayModes, random_.next()));
 }
 
 // Every box empty and enabled, so whatever was typed or locked before is gone.
@@ -105,7 +105,7 @@ std::array<toolkit::TextBox*, Form1::answerBoxCount> Form1::answerBoxes() {
 void Form1::drawTimeOfFirstHalf() {
     showDigitsRowWithoutPrefix();
     handReset();
-    randomness_.reseedFromTimer();
+    random_.reseedFromTimer();
     drawMinutes();
     lenm = static_cast<float>(toolkit::Len(m));
     minuteHandShow();
@@ -123,7 +123,7 @@ void Form1::drawTimeOfFirstHalf() {
 void Form1::drawTimeOfSecondHalf() {
     showDigitsRowWithoutPrefix();
     handReset();
-    randomness_.reseedFromTimer();
+    random_.reseedFromTimer();
     drawMinutes();
     lenm = static_cast<float>(toolkit::Len(m));
     minuteHandShow();
@@ -139,11 +139,11 @@ void Form1::drawTimeOfSecondHalf() {
 }
 
 void Form1::drawMinutes() {
-    m = wholeNumberFromOneTo(minutesPerHour, randomness_.randomDraw());
+    m = wholeNumberFromOneTo(minutesPerHour, random_.next());
 }
 
 void Form1::drawHour() {
-    h = wholeNumberFromOneTo(hoursOnTheDial, randomness_.randomDraw());
+    h = wholeNumberFromOneTo(hoursOnTheDial, random_.next());
 }
 
 // Each test on its own; for a whole h from 1 to 12 exactly one of them holds.

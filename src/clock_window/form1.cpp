@@ -6,7 +6,7 @@ namespace clock_window {
 
 // One named reference a line, so that a reader finds each by its name.
 // clang-format off
-Form1::Form1(toolkit::WindowHost& host, toolkit::Randomness& randomness)
+Form1::Form1(toolkit::WindowHost& host, toolkit::RandomSource& random)
     : toolkit::Window(form1Layout(), host),
       Label84(label("Label84")),
       Label89(label("Label89")),
@@ -64,7 +64,7 @@ Form1::Form1(toolkit::WindowHost& host, toolkit::Randomness& randomness)
       Image124(picture("Image124")),
       Image125(picture("Image125")),
       Image126(picture("Image126")),
-      randomness_(randomness), faces_{Image121, Image122, Image123} {
+      random_(random), faces_{Image121, Image122, Image123} {
     // clang-format on
     Load = [this] { Form_Load(); };
     Image124.Click = [this] { Image124_Click(); };

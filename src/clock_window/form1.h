@@ -24,7 +24,7 @@ struct ExerciseState {
 // The clock window: the whole game.
 class Form1 : public toolkit::Window {
   public:
-    Form1(toolkit::WindowHost& host, toolkit::Randomness& randomness);
+    Form1(toolkit::WindowHost& host, toolkit::RandomSource& random);
 
     void Form_Load();
     void Image124_Click();
@@ -117,7 +117,7 @@ class Form1 : public toolkit::Window {
 
     std::array<toolkit::TextBox*, answerBoxCount> answerBoxes();
 
-    toolkit::Randomness& randomness_;
+    toolkit::RandomSource& random_;
     FeedbackFaces faces_;
 
     float sclt = 0;

@@ -38,7 +38,4 @@ double secondsSinceMidnight() {
     return wholeSeconds + fraction;
 }
 
-Randomness::Randomness(RandomSource& source, Timer timer)
-    : source_(source), timer_(std::move(timer)) {}
-
 } // namespace toolkit

@@ -31,13 +31,6 @@ void restoreZone(const QByteArray& saved) {
     }
     tzset();
 }
-
-class RecordingSource final : public RandomSource {
-  public:
-    float next() override { return 0.5f; }
-    void reseed(double seconds) override { seeds.push_back(seconds); }
-    std::vector<double> seeds;
-};
 } // namespace
 
 class TestRandom : public QObject {
@@ -83,12 +76,25 @@ class TestRandom : public QObject {
         QVERIFY(low > 4500 && low < 5500);
     }
 
-    void reseedUsesTheInjectedTimer() {
-        RecordingSource source;
-        Randomness randomness(source, [] { return 3661.5; });
-        randomness.reseedFromTimer();
-        QCOMPARE(source.seeds.size(), std::size_t(1));
-        QCOMPARE(source.seeds.front(), 3661.5);
+    // Every reading of the timer is a new seed: two reseedings at different times restart
+    // the sequence from each reading, as reseeding with those seconds does.
+    void reseedFromTimerSeedsWithTheTimersReading() {
+        std::vector<double> readings{3661.5, 45296.25};
+        DefaultRandom timed([&readings] {
+            const double reading = readings.front();
+            readings.erase(readings.begin());
+            return reading;
+        });
+        for (const double seconds : {3661.5, 45296.25}) {
+            DefaultRandom seeded;
+            seeded.reseed(seconds);
+            timed.next();
+            timed.reseedFromTimer();
+            for (int i = 0; i < 10; ++i) {
+                QCOMPARE(timed.next(), seeded.next());
+            }
+        }
+        QVERIFY(readings.empty());
     }
 
     // Read in a zone half an hour off whole hours, so local time cannot pass for UTC or for

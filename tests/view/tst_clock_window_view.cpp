@@ -40,12 +40,11 @@ class ClockProgram {
         QTest::mouseClick(windowHandle(), Qt::LeftButton, {}, centre);
     }
 
-    DefaultRandom source;
     double seconds = 0;
-    Randomness randomness{source, [this] { return seconds += 1234.5; }};
+    DefaultRandom source{[this] { return seconds += 1234.5; }};
     assets::Pictures pictures;
     QtHost host{pictures};
-    clock_window::Form1 form1{host, randomness};
+    clock_window::Form1 form1{host, source};
 };
 
 // Visible as the model says, element by element.
