@@ -20,6 +20,7 @@ test_packages=(
     xvfb
     xauth
     xdotool
+    xclip             # the monkey test's clipboard and primary selection
     x11-utils         # xprop, for the window's frame hints and icon
     imagemagick
     openbox
@@ -37,7 +38,7 @@ robustness_packages=(
     libclang-rt-14-dev  # the sanitizer runtimes, only a Recommends of clang-14
     libfuzzer-14-dev
     libbenchmark-dev
-    libx11-dev          # the start-up probe and the monkey test's clipboard owner
+    libx11-dev          # the start-up probe
     hyperfine
     valgrind
 )

@@ -13,6 +13,7 @@ import sys
 import time
 from pathlib import Path
 
+import screen_checks
 import x_session
 from x_session import Failed, run, wait_until
 
@@ -50,35 +51,19 @@ def click(window, point):
     run("xdotool", "mousemove", "--window", window, str(point[0]), str(point[1]), "click", "1")
 
 
-def grab(window):
-    """The window's client area as (width, height, rows of RGB bytes)."""
-    data = subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"],
-                          capture_output=True, timeout=10).stdout
-    match = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
-    if not match:
+def pixels_of(window, data):
+    """A screenshot as (width, height, rows of RGB bytes)."""
+    if not data:
         raise Failed(f"no screenshot of window {window}")
-    width, height = int(match[1]), int(match[2])
-    pixels = data[match.end():]
-    rows = [pixels[y * width * 3:(y + 1) * width * 3] for y in range(height)]
-    return width, height, rows
+    picture = screen_checks.read_ppm(data)
+    row = 3 * picture.width
+    rows = [picture.rgb[y * row:(y + 1) * row] for y in range(picture.height)]
+    return picture.width, picture.height, rows
 
 
-def settled_grab(window):
-    previous = None
-
-    def settled():
-        nonlocal previous
-        picture = grab(window)
-        done = picture == previous
-        previous = picture
-        return done
-
-    wait_until(f"window {window} did not stop changing", SETTLE_TIMEOUT, settled)
-    return previous
-
-
-def save(window, artifacts, name):
-    subprocess.run(["import", "-window", window, str(artifacts / f"{name}.png")], check=False)
+def settled_grab(window, png=None):
+    """The client area once it has stopped changing; also saved at `png` when given."""
+    return pixels_of(window, x_session.settled_grab(window, SETTLE_TIMEOUT, png))
 
 
 def crop(picture, left, top, width, height):
@@ -119,10 +104,9 @@ def check(program, artifacts):
         if client_size(credits) != CREDITS_SIZE:
             failures.append(f"credits window client area {client_size(credits)}, expected "
                             f"{CREDITS_SIZE}")
-        settled_grab(credits)
-        save(credits, artifacts, "credits")
-        save(clock, artifacts, "clock-while-credits-open")
-        if crop(grab(clock), 0, 0, UNCOVERED_WIDTH, startup[1]) != crop(
+        settled_grab(credits, artifacts / "credits.png")
+        while_open = settled_grab(clock, artifacts / "clock-while-credits-open.png")
+        if crop(while_open, 0, 0, UNCOVERED_WIDTH, startup[1]) != crop(
                 startup, 0, 0, UNCOVERED_WIDTH, startup[1]):
             failures.append("the clock window's look changed while the credits window is open")
         click(clock, INFO)
@@ -151,8 +135,7 @@ def check(program, artifacts):
             failures.append("the clock window is not in its start-up state after the visits")
         click(clock, ALARM_CLOCK)
         run("xdotool", "mousemove", "--window", clock, "5", "5")
-        drawn = settled_grab(clock)
-        save(clock, artifacts, "clock-after-credits-and-draw")
+        drawn = settled_grab(clock, artifacts / "clock-after-credits-and-draw.png")
         if crop(drawn, *DIAL_BOX) == crop(startup, *DIAL_BOX):
             failures.append("a click on the alarm clock after the credits window drew nothing")
 

@@ -6,7 +6,6 @@ an X server (see run_e2e.sh).
 Usage: startup_and_draw.py PROGRAM DESKTOP_FILE ARTIFACT_DIR
 """
 
-import json
 import re
 import subprocess
 import sys
@@ -25,8 +24,6 @@ APPLICATION_NAME = "Ardesino"
 ALARM_CLOCK_CLICK = (280, 280)
 DRAWS = 8
 REDRAW_PAUSE = 0.3  # lets a click's repaint start before the screen is taken as settled
-HERE = Path(__file__).resolve().parent
-PYTHON = "/usr/bin/python3"  # Debian's, which has pyatspi
 
 # The sanitizer build starts several times slower; these bound a hang, not a speed.
 WINDOW_TIMEOUT = 60
@@ -65,30 +62,14 @@ def window_failures(window, desktop_file):
     return failures
 
 
-def grab(window):
-    return subprocess.run(["import", "-window", window, "-depth", "8", "ppm:-"],
-                          capture_output=True, timeout=10).stdout
-
-
 def screenshot(window, artifacts, name):
     """The client area once it has stopped changing, as a Picture; also saved as a PNG."""
-    previous = None
-
-    def settled():
-        nonlocal previous
-        data = grab(window)
-        done = data and data == previous
-        previous = data
-        return done
-
-    wait_until("the window did not stop changing", SETTLE_TIMEOUT, settled)
-    subprocess.run(["convert", "ppm:-", str(artifacts / f"{name}.png")], input=previous,
-                   check=True)
-    return screen_checks.read_ppm(previous)
+    return screen_checks.read_ppm(
+        x_session.settled_grab(window, SETTLE_TIMEOUT, artifacts / f"{name}.png"))
 
 
 def hand_shows(window):
-    picture = screen_checks.read_ppm(grab(window))
+    picture = screen_checks.read_ppm(x_session.grab(window))
     return any(screen_checks.is_yellow(picture.at(x, y))
                for x, y in screen_checks.ring_pixels(screen_checks.FACE_RING))
 
@@ -105,15 +86,6 @@ def draw_failures(window, artifacts, draw):
         print(f"draw {draw}: minute hand on tick {reading.minute_tick}, "
               f"hour hand on tick {reading.hour_tick}")
     return [f"draw {draw}: {failure}" for failure in failures]
-
-
-def accessible_objects():
-    result = subprocess.run([PYTHON, str(HERE / "accessibility_snapshot.py"), APPLICATION_NAME,
-                             str(ACCESSIBILITY_TIMEOUT)], capture_output=True, text=True,
-                            timeout=ACCESSIBILITY_TIMEOUT + 30)
-    if result.returncode != 0:
-        raise Failed(f"screen reader: {result.stderr.strip()}")
-    return json.loads(result.stdout)
 
 
 def showing_text_boxes(objects):
@@ -151,7 +123,7 @@ def check(program, desktop_file, artifacts):
         run("xdotool", "mousemove", "5", "5")  # keep the pointer and its tooltips off the dial
         failures += window_failures(window, desktop_file)
         failures += screen_checks.startup_failures(screenshot(window, artifacts, "startup"))
-        objects = accessible_objects()
+        objects = x_session.accessible_objects(APPLICATION_NAME, ACCESSIBILITY_TIMEOUT)
         print(f"at start-up the screen reader sees {len(objects)} objects")
         failures += startup_accessibility_failures(objects)
 
@@ -159,7 +131,8 @@ def check(program, desktop_file, artifacts):
         wait_until("no hand showed after the click on the alarm clock", SETTLE_TIMEOUT,
                    lambda: hand_shows(window))
         failures += draw_failures(window, artifacts, 1)
-        boxes = showing_text_boxes(accessible_objects())
+        boxes = showing_text_boxes(
+            x_session.accessible_objects(APPLICATION_NAME, ACCESSIBILITY_TIMEOUT))
         print(f"after the first draw the screen reader sees {len(boxes)} answer boxes")
         if not boxes:
             failures.append("screen reader: no answer box shows after the draw")

@@ -9,7 +9,6 @@ run_play.sh).
 Usage: child_plays.py PROGRAM ARTIFACT_DIR
 """
 
-import json
 import re
 import subprocess
 import sys
@@ -23,8 +22,6 @@ from x_session import Failed, program_report, run, wait_until
 
 TITLE = "Io gioco con l'ardesino"
 APPLICATION_NAME = "Ardesino"
-PYTHON = "/usr/bin/python3"  # Debian's, which has pyatspi
-HERE = Path(__file__).resolve().parent
 
 DRAWS = 5
 ALARM_CLOCK_CLICK = (280, 280)
@@ -78,36 +75,12 @@ class Screen:
         self.artifacts = artifacts
         self.saved = []
 
-    def grab(self):
-        return subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"],
-                              capture_output=True, timeout=10).stdout
-
     def settled(self, name):
         """The client area once two grabs in a row agree, saved as NAME.png."""
-        previous = None
-
-        def same_twice():
-            nonlocal previous
-            data = self.grab()
-            done = bool(data) and data == previous
-            previous = data
-            return done
-
-        wait_until(f"{name}: the window did not stop changing", SETTLE_TIMEOUT, same_twice)
         path = self.artifacts / f"{name}.png"
-        subprocess.run(["convert", "ppm:-", str(path)], input=previous, check=True)
+        data = x_session.settled_grab(self.window, SETTLE_TIMEOUT, path)
         self.saved.append(path.name)
-        return screen_checks.read_ppm(previous)
-
-
-def reader_objects():
-    """What a screen reader finds now, in a fresh process (the client caches states)."""
-    result = subprocess.run([PYTHON, str(HERE / "screen_reader.py"), APPLICATION_NAME,
-                             str(READER_TIMEOUT)], capture_output=True, text=True,
-                            timeout=READER_TIMEOUT + 30)
-    if result.returncode != 0:
-        raise Failed(f"screen reader: {result.stderr.strip()}")
-    return json.loads(result.stdout)
+        return screen_checks.read_ppm(data)
 
 
 @dataclass
@@ -126,7 +99,7 @@ class Look:
 
 
 def look():
-    objects = reader_objects()
+    objects = x_session.accessible_objects(APPLICATION_NAME, READER_TIMEOUT)
     windows = [o for o in objects if o["extents"] and o["role"] != "text" and TITLE in o["name"]]
     if len(windows) != 1:
         raise Failed(f"screen reader: {len(windows)} windows titled {TITLE!r}")

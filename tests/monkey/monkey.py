@@ -9,7 +9,7 @@ changes the dial), that a disabled clock window takes no clicks, that the clock 
 enabled again once the credits window is gone, and that the resident memory the program
 allocates itself does not keep growing.
 
-    monkey.py --program PATH --clipboard-owner PATH --seconds N [--seed S]
+    monkey.py --program PATH --seconds N [--seed S]
 """
 
 import argparse
@@ -22,6 +22,9 @@ import subprocess
 import sys
 import time
 
+import screen_checks
+import x_session
+
 # Both windows carry the game's title in their caption.
 CAPTION = "Io gioco con l'ardesino"
 CLOCK_SIZE = (792, 566)
@@ -31,7 +34,8 @@ CREDITS_SIZE = (322, 240)
 ALARM_CLOCK = (280, 280)
 INFO = (40, 548)
 OK = (160, 208)
-DIAL = "560x560+0+0"  # where the hands are: a draw always changes it
+SELECTIONS = ("clipboard", "primary")  # what Ctrl+V and the middle button paste
+DIAL_SIZE = 560  # the square at the top left where the hands are: a draw always changes it
 ANSWER_BOXES = {
     "Text1": (640, 92), "Text2": (712, 92), "Text9": (668, 142), "Text6": (624, 141),
     "Text5": (720, 141), "Text3": (648, 356), "Text4": (752, 356), "Text11": (648, 388),
@@ -82,11 +86,39 @@ def run(*args, check=True, text_input=None):
     return result.stdout
 
 
+def hold_in_selections(text):
+    """The text in the clipboard and in the primary selection, for Ctrl+V and the middle
+    button: one xclip in the foreground for each, serving requests until it is stopped.
+    Returns once both selections give the text back."""
+    owners = []
+    for selection in SELECTIONS:
+        owner = subprocess.Popen(["xclip", "-quiet", "-selection", selection, "-target",
+                                  "UTF8_STRING", "-in"], stdin=subprocess.PIPE,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        owner.stdin.write(text.encode())
+        owner.stdin.close()
+        owners.append(owner)
+
+    def served(selection):
+        result = subprocess.run(["xclip", "-out", "-selection", selection, "-target",
+                                 "UTF8_STRING"], capture_output=True, timeout=TOOL_TIMEOUT)
+        return result.returncode == 0 and result.stdout == text.encode()
+
+    try:
+        x_session.wait_until("xclip did not take the selections", TOOL_TIMEOUT,
+                             lambda: all(served(selection) for selection in SELECTIONS))
+    except x_session.Failed as failure:
+        for owner in owners:
+            owner.kill()
+            owner.wait()
+        raise MonkeyFailure(str(failure)) from failure
+    return owners
+
+
 class Program:
-    def __init__(self, path, clipboard_owner, rng):
+    def __init__(self, path, rng):
         self.process = subprocess.Popen([path], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
-        self.clipboard_owner = clipboard_owner
         self.rng = rng
         self.counts = {}
         self.clock = self.wait_for_window(CLOCK_SIZE, 20)
@@ -140,9 +172,13 @@ class Program:
             "click", str(button), check=False)
 
     def dial(self):
-        return hashlib.sha256(
-            subprocess.run(["import", "-window", self.clock, "-crop", DIAL, "png:-"],
-                           capture_output=True, timeout=TOOL_TIMEOUT).stdout).hexdigest()
+        data = x_session.grab(self.clock)
+        if not data:
+            return None
+        picture = screen_checks.read_ppm(data)
+        row, dial_row = 3 * picture.width, 3 * DIAL_SIZE
+        return hashlib.sha256(b"".join(picture.rgb[y * row:y * row + dial_row]
+                                       for y in range(DIAL_SIZE))).hexdigest()
 
     # The random actions.
 
@@ -200,13 +236,8 @@ class Program:
             text = self.rng.choice(WORDS + ODD_TEXT)
             if self.rng.random() < 0.2:
                 text *= self.rng.randint(10, 100)
-        owner = subprocess.Popen([self.clipboard_owner, "5"], stdin=subprocess.PIPE,
-                                 stdout=subprocess.PIPE, text=True)
+        owners = hold_in_selections(text)
         try:
-            owner.stdin.write(text)
-            owner.stdin.close()
-            if owner.stdout.readline().strip() != "ready":
-                raise MonkeyFailure("the clipboard owner did not start")
             box = self.rng.choice(list(ANSWER_BOXES.values()))
             if self.rng.random() < 0.5:
                 self.click(self.clock, box)
@@ -215,8 +246,9 @@ class Program:
                 self.click(self.clock, box, button=2)  # the primary selection
             time.sleep(0.05)
         finally:
-            owner.terminate()
-            owner.wait(timeout=TOOL_TIMEOUT)
+            for owner in owners:
+                owner.terminate()
+                owner.wait(timeout=TOOL_TIMEOUT)
 
     ACTIONS = [  # (action, weight)
         ("draw", 8), ("info", 2), ("ok", 3), ("close_credits", 1), ("move_over_credits", 2),
@@ -308,7 +340,6 @@ def memory_verdict(samples, seconds, judge):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
-    parser.add_argument("--clipboard-owner", required=True)
     parser.add_argument("--seconds", type=float, default=60)
     parser.add_argument("--seed", type=int, default=int(time.time()))
     parser.add_argument("--memory-log", help="write the memory samples here, one a line")
@@ -321,7 +352,7 @@ def main():
         print("monkey: no openbox or wmctrl: the credits window is closed by \"OK\" only")
 
     rng = random.Random(args.seed)
-    program = Program(args.program, args.clipboard_owner, rng)
+    program = Program(args.program, rng)
     try:
         program.check("at start-up")
         program.show_every_hand()

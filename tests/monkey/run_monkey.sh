@@ -2,11 +2,13 @@
 # Runs the monkey test against the program on a private X server with a window manager.
 # Exit code 77 (skipped) when the tools it needs are missing.
 #
-#   run_monkey.sh PROGRAM CLIPBOARD_OWNER [SECONDS] [--memory-report-only]
+#   run_monkey.sh PROGRAM [SECONDS] [--memory-report-only]
 #   MONKEY_SECONDS and MONKEY_SEED override the time and the random seed.
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
+export PYTHONPATH="$here/../e2e" # the shared X-session helpers
+export PYTHONDONTWRITEBYTECODE=1  # nothing written into the source tree
 
 if [[ "${1:-}" == "--inside-x" ]]; then
     shift
@@ -27,12 +29,11 @@ if [[ "${1:-}" == "--inside-x" ]]; then
 fi
 
 program="$1"
-clipboard_owner="$2"
-seconds="${MONKEY_SECONDS:-${3:-60}}"
-extra=("${@:4}")
+seconds="${MONKEY_SECONDS:-${2:-60}}"
+extra=("${@:3}")
 seed="${MONKEY_SEED:-$(date +%s)}"
 
-for tool in xvfb-run xdotool import dbus-run-session /usr/bin/python3; do
+for tool in xvfb-run xdotool xclip import dbus-run-session /usr/bin/python3; do
     if ! command -v "$tool" >/dev/null; then
         echo "monkey: $tool is missing; skipped"
         exit 77
@@ -40,5 +41,4 @@ for tool in xvfb-run xdotool import dbus-run-session /usr/bin/python3; do
 done
 
 exec dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-    "$0" --inside-x --program "$program" --clipboard-owner "$clipboard_owner" \
-    --seconds "$seconds" --seed "$seed" "${extra[@]}"
+    "$0" --inside-x --program "$program" --seconds "$seconds" --seed "$seed" "${extra[@]}"
