@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <sstream>
+#include <stdexcept>
 
 namespace game_invariants {
 namespace {
@@ -53,19 +54,13 @@ constexpr std::array rowRules{
             [](DrawnTime t) { return t.m == 45 && t.h == 11; }},
 };
 
-// The part-of-day banner: hours firstHour to lastHour of a half-day mode.
-struct BannerRule {
-    int sclt;
-    int firstHour;
-    int lastHour;
-    std::string_view name;
-};
-
+// The part-of-day banner of each half-day mode and hours, with the caption it shows (UTF-8;
+// Label66 says "È GIORNO" instead at noon on the hour).
 constexpr std::array bannerRules{
-    BannerRule{1, 1, 4, "Label110"}, BannerRule{1, 5, 7, "Label84"},
-    BannerRule{1, 8, 11, "Label89"}, BannerRule{1, 12, 12, "Label66"},
-    BannerRule{2, 1, 5, "Label71"},  BannerRule{2, 6, 7, "Label80"},
-    BannerRule{2, 8, 10, "Label85"}, BannerRule{2, 11, 12, "Label90"},
+    Banner{1, 1, 4, "Label110", "È  NOTTE"},     Banner{1, 5, 7, "Label84", "È  L'ALBA"},
+    Banner{1, 8, 11, "Label89", "È  MATTINA"},   Banner{1, 12, 12, "Label66", "È POMERIGGIO"},
+    Banner{2, 1, 5, "Label71", "È  POMERIGGIO"}, Banner{2, 6, 7, "Label80", "È  IL TRAMONTO"},
+    Banner{2, 8, 10, "Label85", "È  SERA"},      Banner{2, 11, 12, "Label90", "È  NOTTE"},
 };
 
 // The faces, then the sun and the moon.
@@ -120,8 +115,8 @@ const std::set<std::string>& controlsOfAnExercise() {
                 all.insert(std::move(name));
             }
         }
-        for (const BannerRule& rule : bannerRules) {
-            all.insert(std::string(rule.name));
+        for (const Banner& banner : bannerRules) {
+            all.insert(std::string(banner.name));
         }
         for (int k = 1; k <= 2 * handsPerFamily; ++k) {
             all.insert(imageName(k));
@@ -143,16 +138,21 @@ std::set<std::string> visibleAfterDraw(DrawnTime t) {
             }
         }
     }
-    for (const BannerRule& rule : bannerRules) {
-        if (rule.sclt == t.sclt && t.h >= rule.firstHour && t.h <= rule.lastHour) {
-            visible.insert(std::string(rule.name));
-        }
-    }
+    visible.insert(std::string(bannerFor(t).name));
     visible.insert(imageName(t.m)); // Image60 is the minute hand at twelve
     visible.insert(
         imageName(firstHourHand + ticksPerHour * (t.h % hoursOnTheDial) + hourHandStep(t.m)));
     visible.insert(std::string(neutralFace));
     return visible;
+}
+
+const Banner& bannerFor(DrawnTime t) {
+    for (const Banner& banner : bannerRules) {
+        if (banner.sclt == t.sclt && t.h >= banner.firstHour && t.h <= banner.lastHour) {
+            return banner;
+        }
+    }
+    throw std::logic_error("no banner for this time");
 }
 
 std::string_view label66Caption(DrawnTime t) {

@@ -27,6 +27,17 @@ const std::set<std::string>& controlsOfAnExercise();
 // answer rows, the neutral face, the two hands and the part-of-day banner.
 std::set<std::string> visibleAfterDraw(DrawnTime t);
 
+// A part-of-day banner: the label shown for hours firstHour to lastHour of a half-day mode.
+struct Banner {
+    int sclt;
+    int firstHour;
+    int lastHour;
+    std::string_view name;
+    std::string_view caption; // UTF-8
+};
+
+const Banner& bannerFor(DrawnTime t);
+
 // The caption of Label66 after the draw of this time, UTF-8.
 std::string_view label66Caption(DrawnTime t);
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "toolkit/random.h"
 #include "toolkit/window.h"
 #include "toolkit/windows1252.h"
 
@@ -16,17 +15,9 @@
 // Display-free helpers for driving the clock window and the credits window in tests.
 namespace credits_test {
 
-// Gives the same short list of values over and over, so a draw is known in advance.
-class ScriptedRandom final : public toolkit::RandomSource {
-  public:
-    explicit ScriptedRandom(std::vector<float> values) : values_(std::move(values)) {}
-    float next() override { return values_[next_++ % values_.size()]; }
-    void reseed(double) override {}
-
-  private:
-    std::vector<float> values_;
-    std::size_t next_ = 0;
-};
+// The random values of the first draw in a test: a morning time that leaves the minutes box
+// open. Later draws take the program's generator unless a test gives more.
+inline const std::vector<float> firstDraw{0.1f, 0.3f, 0.6f, 0.4f};
 
 // Records what the windows ask of the screen, with the clock window's Enabled at that
 // moment, so the order of the steps inside a procedure is visible.

@@ -1,5 +1,7 @@
 #include "model_fixture.h"
 
+#include "support/scripted_random.h"
+
 #include "clock_window/form1.h"
 #include "credits_window/credits.h"
 #include "toolkit/key_delivery.h"
@@ -16,13 +18,13 @@ namespace {
 
 // The clock window shown as at start-up, with its "INFO" link, on a recording host.
 struct Program {
-    ScriptedRandom source{{0.1f, 0.3f, 0.6f, 0.4f}};
-    toolkit::Randomness randomness{source, [] { return 0.0; }};
+    clock_test::ScriptedRandom source;
     RecordingHost host;
-    clock_window::Form1 form1{host, randomness};
+    clock_window::Form1 form1{host, source};
     std::optional<credits_window::Credits> credits{std::in_place, form1, host};
 
     Program() {
+        source.give(firstDraw);
         host.clockWindow = &form1;
         form1.Show();
         host.calls.clear();

@@ -1,5 +1,7 @@
 #include "model_fixture.h"
 
+#include "support/scripted_random.h"
+
 #include "assets/pictures.h"
 #include "clock_window/form1.h"
 #include "credits_window/credits.h"
@@ -26,14 +28,16 @@ constexpr QPoint creditsBackground{160, 232};
 
 // The real program's windows on the offscreen platform, fresh for every test.
 struct ViewProgram {
-    ScriptedRandom source{{0.1f, 0.3f, 0.6f, 0.4f}};
-    toolkit::Randomness randomness{source, [] { return 0.0; }};
+    clock_test::ScriptedRandom source;
     assets::Pictures pictures;
     toolkit::QtHost host{pictures};
-    clock_window::Form1 form1{host, randomness};
+    clock_window::Form1 form1{host, source};
     credits_window::Credits credits{form1, host};
 
-    ViewProgram() { form1.Show(); }
+    ViewProgram() {
+        source.give(firstDraw);
+        form1.Show();
+    }
 
     toolkit::WindowView* clockView() const { return host.viewOf(form1); }
     toolkit::WindowView* creditsView() const {
@@ -118,7 +122,7 @@ class TestCreditsView : public QObject {
         toolkit::WindowView* credits = program.openCredits();
         QVERIFY(credits);
         const QStringList whileOpen = snapshot(program.form1);
-        program.source = ScriptedRandom({0.9f, 0.9f, 0.9f, 0.9f}); // a new draw would differ
+        program.source.give({0.9f, 0.9f, 0.9f, 0.9f}); // a new draw would differ
         program.clickClock("Image124");
         QTest::keyClick(clock, Qt::Key_End, Qt::NoModifier);
         QTest::keyClick(clock, Qt::Key_2, Qt::NoModifier);

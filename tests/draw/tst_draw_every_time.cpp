@@ -1,7 +1,7 @@
 // Every one of the 1,440 times a draw can give, on one window, one after the other: each
 // draw must leave exactly what its time calls for, whatever the previous one showed.
 
-#include "expected_draw.h"
+#include "expected_window.h"
 #include "visible_elements.h"
 
 #include "support/clock_window_fixture.h"
@@ -45,28 +45,28 @@ class TestDrawEveryTime : public QObject {
         // Every element of the window at once: static part, panel, faces, sun, moon, banners
         // and all 120 hands.
         const std::set<std::string> visible = visibleNames(form);
-        const std::set<std::string> expected = visibleAfterDraw(time);
+        const std::set<std::string> expected = windowVisibleAfterDraw(time);
         QVERIFY2(visible == expected, differences(visible, expected).c_str());
 
-        const BannerRule& banner = bannerFor(time);
+        const game_invariants::Banner& banner = game_invariants::bannerFor(time);
         const std::string_view caption =
-            banner.label == "Label66" ? label66CaptionAfter(time) : banner.caption;
-        QCOMPARE(form.label(banner.label).Caption, fromUtf8(caption));
-        QCOMPARE(form.Label66.Caption, fromUtf8(label66CaptionAfter(time)));
+            banner.name == "Label66" ? game_invariants::label66Caption(time) : banner.caption;
+        QCOMPARE(form.label(banner.name).Caption, fromUtf8(caption));
+        QCOMPARE(form.Label66.Caption, fromUtf8(game_invariants::label66Caption(time)));
 
         const clock_window::ExerciseState state = form.exerciseState();
         QCOMPARE(state.sclt, float(time.sclt));
         QCOMPARE(state.h, time.h);
         QCOMPARE(state.m, time.m);
-        QCOMPARE(state.lenm, digitsOf(time.m));
-        QCOMPARE(state.lenh, digitsOf(time.h));
-        QCOMPARE(state.ora, std::string(oraFor(time)));
-        QCOMPARE(state.orameno, std::string(oramenoFor(time)));
+        QCOMPARE(state.lenm, float(game_invariants::digitsOf(time.m)));
+        QCOMPARE(state.lenh, float(game_invariants::digitsOf(time.h)));
+        QCOMPARE(state.ora, std::string(game_invariants::expectedOra(time)));
+        QCOMPARE(state.orameno, std::string(game_invariants::expectedOrameno(time)));
 
-        for (std::string_view name : answerBoxNames) {
+        for (const std::string& name : game_invariants::answerBoxNames()) {
             const toolkit::TextBox& box = form.textBox(name);
-            QVERIFY2(box.Text.empty(), name.data());
-            QVERIFY2(box.Enabled, name.data());
+            QVERIFY2(box.Text.empty(), name.c_str());
+            QVERIFY2(box.Enabled, name.c_str());
         }
     }
 

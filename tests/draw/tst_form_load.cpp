@@ -1,4 +1,4 @@
-#include "expected_draw.h"
+#include "expected_window.h"
 #include "visible_elements.h"
 
 #include "support/clock_window_fixture.h"

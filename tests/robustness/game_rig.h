@@ -4,10 +4,9 @@
 
 #include "clock_window/form1.h"
 #include "credits_window/credits.h"
-#include "toolkit/random.h"
+#include "support/scripted_random.h"
 #include "toolkit/window_host.h"
 
-#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,28 +36,12 @@ class GameRig {
     game_invariants::DrawnTime lastTime() const { return last_; }
 
   private:
-    class LoggingRandom final : public toolkit::RandomSource {
-      public:
-        float next() override;
-        void reseed(double seconds) override;
-        std::deque<float> script;
-        std::vector<float> drawn;
-        std::vector<std::size_t> reseededAfter;
-
-      private:
-        toolkit::DefaultRandom generator_;
-    };
-
     std::string clickAndCheck();
 
     toolkit::HeadlessHost host_;
-    LoggingRandom source_;
-    toolkit::Randomness randomness_{source_};
-    clock_window::Form1 form1_{host_, randomness_};
+    clock_test::ScriptedRandom source_;
+    clock_window::Form1 form1_{host_, source_};
     credits_window::Credits credits_{form1_, host_};
     std::optional<game_invariants::GameObserver> observer_;
     game_invariants::DrawnTime last_;
 };
-
-// Random values that draw the given time: the middle of each value's band.
-std::vector<float> randomValuesFor(game_invariants::DrawnTime t);

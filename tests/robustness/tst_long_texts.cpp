@@ -58,8 +58,8 @@ void fillTheOtherBoxes(GameRig& rig, const std::string& except) {
 }
 } // namespace
 
-// Texts far longer than any answer: no box breaks, none matches, nothing else changes, and a
-// text is either kept whole or emptied whole.
+// Texts far longer than any answer: no box breaks, none matches unless its leading zeros hide
+// the answer, nothing else changes, and a text is either kept whole or emptied whole.
 class TestLongTexts : public QObject {
     Q_OBJECT
   private slots:
@@ -116,24 +116,79 @@ class TestLongTexts : public QObject {
         QVERIFY2(verdict.empty(), verdict.c_str());
     }
 
+    // Which guard acts on a huge paste, and when: at its key release, at the next key press,
+    // or never.
+    void pasteOfOneMebibyteKeptOrEmptied_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<game_invariants::DrawnTime>("time");
+        QTest::addColumn<bool>("keptAtRelease");
+        QTest::addColumn<bool>("keptAtNextPress");
+        using T = game_invariants::DrawnTime;
+        QTest::newRow("Text1 emptied at release") << "Text1" << T{1, 3, 20} << false << false;
+        QTest::newRow("Text2 emptied at release") << "Text2" << T{2, 3, 20} << false << false;
+        QTest::newRow("Text6 guarded hour") << "Text6" << T{1, 3, 40} << false << false;
+        QTest::newRow("Text6 guard-free hour") << "Text6" << T{1, 10, 40} << true << true;
+        QTest::newRow("Text5 emptied at next press") << "Text5" << T{1, 3, 40} << true << false;
+        QTest::newRow("Text3 emptied at next press") << "Text3" << T{1, 3, 15} << true << false;
+        QTest::newRow("Text4 has no limit") << "Text4" << T{1, 3, 15} << true << true;
+        QTest::newRow("Text8 emptied at next press") << "Text8" << T{2, 11, 45} << true << false;
+        QTest::newRow("Text7 emptied at next press") << "Text7" << T{1, 3, 45} << true << false;
+    }
+    void pasteOfOneMebibyteKeptOrEmptied() {
+        QFETCH(QString, box);
+        QFETCH(game_invariants::DrawnTime, time);
+        QFETCH(bool, keptAtRelease);
+        QFETCH(bool, keptAtNextPress);
+        const std::string name = box.toStdString();
+        GameRig rig;
+        std::string verdict = rig.draw(time);
+        QVERIFY2(verdict.empty(), verdict.c_str());
+        toolkit::TextBox& answer = rig.box(name);
+        const std::string payload = mixedBytes(oneMebibyte);
+
+        toolkit::pasteText(answer, payload);
+        toolkit::runKeyUp(answer);
+        verdict = rig.checkBox(name);
+        QVERIFY2(verdict.empty(), verdict.c_str());
+        QVERIFY(answer.Enabled);
+        QCOMPARE(answer.Text == payload, keptAtRelease);
+        QVERIFY(keptAtRelease || answer.Text.empty());
+
+        toolkit::typeKey(answer, '7');
+        verdict = rig.checkBox(name);
+        QVERIFY2(verdict.empty(), verdict.c_str());
+        QVERIFY(answer.Enabled);
+        QVERIFY(answer.Text == (keptAtNextPress ? payload + "7" : std::string("7")));
+    }
+
     void tenThousandDigitsInTheNextHourBox_data() {
         QTest::addColumn<game_invariants::DrawnTime>("time");
         QTest::addColumn<std::string>("digits");
         QTest::addColumn<bool>("typed"); // else pasted, then one key release
         QTest::addColumn<bool>("locks");
         const std::string digits = digitString(tenThousand);
-        const game_invariants::DrawnTime tenForty{1, 10, 40};
-        const game_invariants::DrawnTime twentyTwoForty{2, 10, 40};
-        QTest::newRow("10:40 typed") << tenForty << digits << true << false;
-        QTest::newRow("10:40 pasted") << tenForty << digits << false << false;
-        QTest::newRow("10:40 answer after the digits")
-            << tenForty << digits + "11" << false << false;
-        QTest::newRow("10:40 zeros ahead of the answer")
-            << tenForty << std::string(tenThousand - 2, '0') + "11" << false << true;
-        QTest::newRow("22:40 typed") << twentyTwoForty << digits << true << false;
-        QTest::newRow("22:40 zeros ahead of the answer")
-            << twentyTwoForty << std::string(tenThousand - 2, '0') + "23" << true << true;
+        // Each time with its next hour: within the first half, into noon, across into the
+        // second half's numbers, and up to midnight.
+        const std::pair<game_invariants::DrawnTime, std::string> times[] = {
+            {{1, 10, 40}, "11"}, {{1, 11, 55}, "12"}, {{1, 12, 35}, "13"},
+            {{2, 10, 40}, "23"}, {{2, 11, 35}, "24"},
+        };
+        for (const auto& [time, nextHour] : times) {
+            const std::string clock =
+                std::to_string(time.h + 12 * (time.sclt - 1)) + ":" + std::to_string(time.m);
+            const std::string zeros = std::string(tenThousand - nextHour.size(), '0') + nextHour;
+            QTest::addRow("%s typed", clock.c_str()) << time << digits << true << false;
+            QTest::addRow("%s pasted", clock.c_str()) << time << digits << false << false;
+            QTest::addRow("%s answer after the digits", clock.c_str())
+                << time << digits + nextHour << false << false;
+            QTest::addRow("%s zeros ahead of the answer", clock.c_str())
+                << time << zeros << false << true;
+        }
+        QTest::newRow("22:40 zeros ahead of the answer, typed")
+            << game_invariants::DrawnTime{2, 10, 40} << std::string(tenThousand - 2, '0') + "23"
+            << true << true;
     }
+
     void tenThousandDigitsInTheNextHourBox() {
         QFETCH(game_invariants::DrawnTime, time);
         QFETCH(std::string, digits);

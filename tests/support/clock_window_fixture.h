@@ -4,6 +4,7 @@
 #include "scripted_random.h"
 
 #include "clock_window/form1.h"
+#include "expected_draw.h"
 #include "toolkit/random.h"
 #include "toolkit/window_host.h"
 
@@ -14,11 +15,7 @@
 namespace clock_test {
 
 // One draw's outcome: the half-day mode, the hour on the dial and the minutes (60 on the hour).
-struct Time {
-    int sclt = 1;
-    int h = 1;
-    int m = 1;
-};
+using Time = game_invariants::DrawnTime;
 
 // Four random values that a draw turns into t: the middle of each value's band, so
 // single-precision rounding cannot move it. The first value, which the draw overwrites, is
@@ -49,9 +46,7 @@ struct ClockWindow {
 
     toolkit::HeadlessHost host;
     ScriptedRandom source;
-    double timerValue = 45296.25; // the seconds since midnight a reseeding reads
-    toolkit::Randomness randomness{source, [this] { return timerValue; }};
-    clock_window::Form1 form{host, randomness};
+    clock_window::Form1 form{host, source};
 };
 
 } // namespace clock_test

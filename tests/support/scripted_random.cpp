@@ -9,15 +9,22 @@ void ScriptedRandom::give(const std::vector<float>& values) {
 float ScriptedRandom::next() {
     log += 'D';
     if (used_ < values_.size()) {
-        return values_[used_++];
+        drawn.push_back(values_[used_++]);
+    } else {
+        overdrawn = true;
+        drawn.push_back(generator_.next());
     }
-    overdrawn = true;
-    return 0.0f;
+    return drawn.back();
 }
 
-void ScriptedRandom::reseed(double seconds) {
+void ScriptedRandom::reseedFromTimer() {
     log += 'R';
-    seeds.push_back(seconds);
+    generator_.reseedFromTimer();
+}
+
+void ScriptedRandom::clearLog() {
+    log.clear();
+    drawn.clear();
 }
 
 } // namespace clock_test

@@ -3,6 +3,7 @@
 // own rendering (grab()), never the model.
 #include "assets/pictures.h"
 #include "clock_window/form1.h"
+#include "support/clock_window_fixture.h"
 #include "toolkit/view/qt_host.h"
 #include "toolkit/view/window_view.h"
 #include "view_rig.h"
@@ -14,7 +15,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
 #include <functional>
 #include <numbers>
 #include <set>
@@ -25,45 +25,10 @@ using namespace toolkit;
 
 namespace {
 
-struct Time {
-    int sclt = 1;
-    int h = 12;
-    int m = 60;
-};
+using clock_test::Time;
 
 QString timeText(Time t) {
     return QString("mode %1 %2:%3").arg(t.sclt).arg(t.h).arg(t.m % 60, 2, 10, QChar('0'));
-}
-
-// Hands out the values a test gives, in order; 0 once they run out, noted.
-class GivenRandom final : public RandomSource {
-  public:
-    void give(const std::vector<float>& values) {
-        values_.insert(values_.end(), values.begin(), values.end());
-    }
-    float next() override {
-        if (values_.empty()) {
-            overdrawn = true;
-            return 0;
-        }
-        const float value = values_.front();
-        values_.pop_front();
-        return value;
-    }
-    void reseed(double) override {}
-
-    bool overdrawn = false;
-
-  private:
-    std::deque<float> values_;
-};
-
-// The four values a draw turns into t (draw, draw, reseed, draw, draw), each in the middle
-// of its band. The first value is overwritten by the draw; it names the other mode, so a
-// draw that kept it would show.
-std::vector<float> randomValuesFor(Time t) {
-    const auto mode = [](int sclt) { return (sclt - 1) / 2.0f + 0.25f; };
-    return {mode(3 - t.sclt), mode(t.sclt), (t.m - 0.5f) / 60, (t.h - 0.5f) / 12};
 }
 
 // A time to draw and the ticks its hands stand on.
@@ -162,7 +127,7 @@ class ClockOnScreen {
     // A click on the alarm clock that draws t; false, with the reason, when the window drew
     // something else.
     bool draw(Time t, QString& why) {
-        source.give(randomValuesFor(t));
+        source.give(clock_test::randomValuesFor(t));
         const QPoint centre = widget("Image124")->geometry().center();
         QTest::mouseClick(view()->windowHandle(), Qt::LeftButton, {}, centre);
         const clock_window::ExerciseState state = form1.exerciseState();
@@ -198,11 +163,10 @@ class ClockOnScreen {
                 (QPointF(box.topLeft()) * ratio()).toPoint()};
     }
 
-    GivenRandom source;
-    Randomness randomness{source, [] { return 45296.25; }};
+    clock_test::ScriptedRandom source;
     assets::Pictures pictures;
     QtHost host{pictures};
-    clock_window::Form1 form1{host, randomness};
+    clock_window::Form1 form1{host, source};
 };
 
 // Of the pixels where `shown` is opaque and, when a rival is given, looks different from the
