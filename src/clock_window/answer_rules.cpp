@@ -1,4 +1,5 @@
 #include "answer_rules.h"
+#include "time_of_day.h"
 
 #include "toolkit/runtime.h"
 
@@ -30,9 +31,9 @@ struct FractionWord {
     std::string_view word;
 };
 constexpr FractionWord fractionWords[] = {
-    {.minutes = 15, .word = unQuarto},
-    {.minutes = 30, .word = mezzo},
-    {.minutes = 45, .word = treQuarti},
+    {.minutes = time_of_day::quarterPast, .word = unQuarto},
+    {.minutes = time_of_day::halfPast, .word = mezzo},
+    {.minutes = time_of_day::quarterTo, .word = treQuarti},
 };
 } // namespace
 

@@ -1,12 +1,12 @@
 #include "form1.h"
+#include "time_of_day.h"
 
 #include "toolkit/runtime.h"
 
 namespace clock_window {
-namespace {
-// On the hour the minutes box is hidden and stays empty, so the hours alone make the row.
-constexpr int onTheHour = 60;
+using namespace time_of_day;
 
+namespace {
 // The key release of the hours box with the expected hour and limit of one half-day mode.
 void checkHours(toolkit::TextBox& Text1, const toolkit::TextBox& Text2, FeedbackFaces& faces, int m,
                 int expectedHour, double limit) {
@@ -19,6 +19,7 @@ void checkHours(toolkit::TextBox& Text1, const toolkit::TextBox& Text2, Feedback
             faces.successState();
         }
     }
+    // On the hour the minutes box is hidden and stays empty, so the hours alone make the row.
     if (m == onTheHour) {
         if (rules::holdsValue(Text1, expectedHour)) {
             rules::boxLock(Text1);
@@ -46,22 +47,22 @@ void checkMinutes(toolkit::TextBox& Text2, const toolkit::TextBox& Text1, Feedba
 
 void Form1::Text1_KeyPress(std::int16_t& KeyAscii) {
     rules::digitKeyFilter(KeyAscii);
-    if (sclt == 1) {
+    if (sclt == firstHalfOfDay) {
         rules::lengthGuard(Text1, lenh);
         faces_.typingState();
     }
-    if (sclt == 2) {
-        rules::lengthGuard(Text1, toolkit::Len(h + 12));
+    if (sclt == secondHalfOfDay) {
+        rules::lengthGuard(Text1, toolkit::Len(h + hoursOnTheDial));
         faces_.typingState();
     }
 }
 
 void Form1::Text1_KeyUp() {
-    if (sclt == 1) {
+    if (sclt == firstHalfOfDay) {
         checkHours(Text1, Text2, faces_, m, h, lenh);
     }
-    if (sclt == 2) {
-        checkHours(Text1, Text2, faces_, m, h + 12, toolkit::Len(h + 12));
+    if (sclt == secondHalfOfDay) {
+        checkHours(Text1, Text2, faces_, m, h + hoursOnTheDial, toolkit::Len(h + hoursOnTheDial));
     }
 }
 
@@ -73,11 +74,11 @@ void Form1::Text2_KeyPress(std::int16_t& KeyAscii) {
 }
 
 void Form1::Text2_KeyUp() {
-    if (sclt == 1) {
+    if (sclt == firstHalfOfDay) {
         checkMinutes(Text2, Text1, faces_, m, lenm, h);
     }
-    if (sclt == 2) {
-        checkMinutes(Text2, Text1, faces_, m, lenm, h + 12);
+    if (sclt == secondHalfOfDay) {
+        checkMinutes(Text2, Text1, faces_, m, lenm, h + hoursOnTheDial);
     }
 }
 

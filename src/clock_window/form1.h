@@ -60,18 +60,66 @@ class Form1 : public toolkit::Window {
     const std::array<toolkit::Picture*, 61>& minuteHandTable() const { return lancm; }
     const std::array<toolkit::Picture*, 61>& hourHandTable() const { return lanch; }
 
-    // Part-of-day banners.
-    toolkit::Label &Label84, &Label89, &Label66, &Label71, &Label80, &Label85, &Label90, &Label110;
-    // The answer panel: prefixes, joining words, "È" boxes, headings and hints.
-    toolkit::Label &Label62, &Label63, &Label64, &Label65, &Label67, &Label68, &Label69, &Label70;
-    toolkit::Label &Label72, &Label73, &Label74, &Label75, &Label76, &Label77, &Label78, &Label79;
-    toolkit::Label &Label81, &Label82, &Label86, &Label87, &Label88, &Label103, &Label104;
-    toolkit::Label &Label105, &Label106, &Label107, &Label108, &Label109;
+    // Part-of-day banners on the dial.
+    toolkit::Label& Label84;  // "È  L'ALBA"
+    toolkit::Label& Label89;  // "È  MATTINA"
+    toolkit::Label& Label66;  // "È   POMERIGGIO", "È GIORNO" at noon on the hour
+    toolkit::Label& Label71;  // "È  POMERIGGIO"
+    toolkit::Label& Label80;  // "È  IL TRAMONTO"
+    toolkit::Label& Label85;  // "È  SERA"
+    toolkit::Label& Label90;  // "È  NOTTE", from eleven at night
+    toolkit::Label& Label110; // "È  NOTTE", until four in the morning
+    // The answer panel: headings, row prefixes, joining words and hints.
+    toolkit::Label& Label62;  // "ORE", heading of the hours column
+    toolkit::Label& Label63;  // "MINUTI", heading of the minutes column
+    toolkit::Label& Label64;  // "e", digits row
+    toolkit::Label& Label65;  // "45 minuti = meno UN QUARTO", words meno row hint
+    toolkit::Label& Label67;  // "E", words row
+    toolkit::Label& Label68;  // "15 minuti = UN QUARTO", words row hint
+    toolkit::Label& Label69;  // "30 minuti = MEZZO", words row hint
+    toolkit::Label& Label70;  // "45 minuti = TRE QUARTI", words row hint
+    toolkit::Label& Label72;  // "meno", digits meno row
+    toolkit::Label& Label73;  // "SONO  LE", digits row prefix
+    toolkit::Label& Label74;  // "È  L'", digits row prefix at one in the morning
+    toolkit::Label& Label75;  // "È  L'", words row prefix at one in the morning
+    toolkit::Label& Label76;  // "SONO  LE", words row prefix
+    toolkit::Label& Label77;  // "SONO  LE", words meno row prefix
+    toolkit::Label& Label78;  // "È  L'", words meno row prefix at a quarter to one at night
+    toolkit::Label& Label79;  // "MENO", words meno row
+    toolkit::Label& Label81;  // "È  L'", digits meno row prefix before one at night
+    toolkit::Label& Label82;  // "SONO  LE", digits meno row prefix
+    toolkit::Label& Label86;  // "MEZZOGIORNO-MEZZANOTTE", noon exact row hint
+    toolkit::Label& Label87;  // "MEZZANOTTE", hint at twelve, half past or a quarter to
+    toolkit::Label& Label88;  // "È", noon exact row prefix
+    toolkit::Label& Label103; // "È", noon words row prefix
+    toolkit::Label& Label104; // "MEZZOGIORNO", noon words meno row hint
+    toolkit::Label& Label105; // "MEZZANOTTE", noon words meno row hint
+    toolkit::Label& Label106; // "E", noon words row
+    toolkit::Label& Label107; // "MENO", noon words meno row
+    toolkit::Label& Label108; // "È", noon words meno row prefix
+    toolkit::Label& Label109; // "È MEZZOGIORNO", hint at twelve, half past or a quarter to
     // "INFO": its click belongs to the credits window.
     toolkit::Label& Label83;
-    toolkit::TextBox &Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9;
-    toolkit::TextBox &Text10, &Text11, &Text12, &Text13;
-    toolkit::Picture &Image121, &Image122, &Image123, &Image124, &Image125, &Image126;
+    // The answer boxes, by row.
+    toolkit::TextBox& Text1;    // digits row: the hour
+    toolkit::TextBox& Text2;    // digits row: the minutes
+    toolkit::TextBox& Text3;    // words row: the hour word
+    toolkit::TextBox& Text4;    // words row: the fraction word
+    toolkit::TextBox& Text5;    // digits meno row: the minutes to go
+    toolkit::TextBox& Text6;    // digits meno row: the next hour
+    toolkit::TextBox& Text7;    // words meno row: "UN QUARTO"
+    toolkit::TextBox& Text8;    // words meno row: the next-hour word
+    toolkit::TextBox& Text9;    // noon exact row: "MEZZOGIORNO" or "MEZZANOTTE"
+    toolkit::TextBox& Text10;   // noon words row: the fraction word
+    toolkit::TextBox& Text11;   // noon words row: "MEZZOGIORNO" or "MEZZANOTTE"
+    toolkit::TextBox& Text12;   // noon words meno row: "MEZZOGIORNO" or "MEZZANOTTE"
+    toolkit::TextBox& Text13;   // noon words meno row: "UN QUARTO"
+    toolkit::Picture& Image121; // the sad face
+    toolkit::Picture& Image122; // the neutral face: the typing state
+    toolkit::Picture& Image123; // the happy face: the success state
+    toolkit::Picture& Image124; // the alarm clock: a click draws a new time
+    toolkit::Picture& Image125; // the sun, at noon on the hour
+    toolkit::Picture& Image126; // the moon, at midnight on the hour
 
   private:
     static constexpr int handsPerTable = 60;

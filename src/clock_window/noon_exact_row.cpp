@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "time_of_day.h"
 
 #include "toolkit/colour.h"
 #include "toolkit/runtime.h"
@@ -8,6 +9,8 @@
 // Text9: twelve o'clock on the hour in words. One box makes the whole row, so its lock and
 // the happy face come at the same key release, together with the sun or the moon.
 namespace clock_window {
+using namespace time_of_day;
+
 namespace {
 constexpr std::string_view noon = rules::mezzogiorno;
 constexpr std::string_view midnight = rules::mezzanotte;
@@ -15,6 +18,26 @@ constexpr int noonLength = static_cast<int>(noon.size());
 constexpr int midnightLength = static_cast<int>(midnight.size());
 constexpr toolkit::Colour noonTextColour = toolkit::colours::yellow;
 constexpr toolkit::Colour midnightTextColour = toolkit::colours::black;
+
+// The key press in one half-day mode: the mode's colour, and the typing state unless the box
+// is already as long as the mode's word.
+void pressTwelveWord(toolkit::TextBox& Text9, FeedbackFaces& faces, toolkit::Colour colour,
+                     int wordLength) {
+    Text9.ForeColor = colour;
+    if (toolkit::Len(Text9.Text) != wordLength) {
+        faces.typingState();
+    }
+}
+
+// The mode's exact word puts up the happy face and the sun or the moon, and locks the box.
+void checkTwelveWord(toolkit::TextBox& Text9, FeedbackFaces& faces, std::string_view word,
+                     int wordLength, toolkit::Picture& sunOrMoon) {
+    if (rules::holdsWord(Text9, word) && toolkit::Len(Text9.Text) == wordLength) {
+        faces.successState();
+        sunOrMoon.Visible = true;
+        rules::boxLock(Text9);
+    }
+}
 } // namespace
 
 // Every key reaches the box. The colour follows the mode at each key press and is what a
@@ -22,37 +45,23 @@ constexpr toolkit::Colour midnightTextColour = toolkit::colours::black;
 // already as long as the word keeps whatever face another row showed.
 void Form1::Text9_KeyPress(std::int16_t& KeyAscii) {
     rules::capitalsKeyFilter(KeyAscii);
-    if (sclt == 1) {
-        Text9.ForeColor = noonTextColour;
-        if (toolkit::Len(Text9.Text) != noonLength) {
-            faces_.typingState();
-        }
+    if (sclt == firstHalfOfDay) {
+        pressTwelveWord(Text9, faces_, noonTextColour, noonLength);
     }
-    if (sclt == 2) {
-        Text9.ForeColor = midnightTextColour;
-        if (toolkit::Len(Text9.Text) != midnightLength) {
-            faces_.typingState();
-        }
+    if (sclt == secondHalfOfDay) {
+        pressTwelveWord(Text9, faces_, midnightTextColour, midnightLength);
     }
 }
 
 // Only the first half of the day limits the box; the second takes any length and accepts
 // only the exact word. A wrong text changes nothing.
 void Form1::Text9_KeyUp() {
-    if (sclt == 1) {
+    if (sclt == firstHalfOfDay) {
         rules::lengthGuard(Text9, noonLength);
-        if (rules::holdsWord(Text9, noon) && toolkit::Len(Text9.Text) == noonLength) {
-            faces_.successState();
-            Image125.Visible = true;
-            rules::boxLock(Text9);
-        }
+        checkTwelveWord(Text9, faces_, noon, noonLength, Image125);
     }
-    if (sclt == 2) {
-        if (rules::holdsWord(Text9, midnight) && toolkit::Len(Text9.Text) == midnightLength) {
-            faces_.successState();
-            Image126.Visible = true;
-            rules::boxLock(Text9);
-        }
+    if (sclt == secondHalfOfDay) {
+        checkTwelveWord(Text9, faces_, midnight, midnightLength, Image126);
     }
 }
 

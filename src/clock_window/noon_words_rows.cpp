@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "time_of_day.h"
 
 #include <string_view>
 
@@ -7,6 +8,8 @@
 // ("UN QUARTO"). Every key release locks its own box first, then checks the row by locks,
 // so the happy face comes at the release that locks the second box, in either order.
 namespace clock_window {
+using namespace time_of_day;
+
 namespace {
 constexpr std::string_view noon = rules::mezzogiorno;
 constexpr std::string_view midnight = rules::mezzanotte;
@@ -15,16 +18,27 @@ constexpr double text11MidnightLimit = 11;
 constexpr double text12NoonLimit = 11;
 constexpr double text12MidnightLimit = 10;
 constexpr double unQuartoLimit = 9; // the length of "UN QUARTO"
+
+// A word box's key release: locks the box on the mode's word, then checks the row by locks.
+void checkWordBox(toolkit::TextBox& box, const toolkit::TextBox& partner, FeedbackFaces& faces,
+                  std::string_view word) {
+    if (rules::holdsWord(box, word)) {
+        rules::boxLock(box);
+    }
+    if (rules::bothLocked(box, partner)) {
+        faces.successState();
+    }
+}
 } // namespace
 
 // Both limits let the mode's word through and empty the box at the key after one more
 // character; that key's character is then the whole content.
 void Form1::Text11_KeyPress(std::int16_t& KeyAscii) {
     rules::capitalsKeyFilter(KeyAscii);
-    if (sclt == 1) {
+    if (sclt == firstHalfOfDay) {
         rules::lengthGuard(Text11, text11NoonLimit);
     }
-    if (sclt == 2) {
+    if (sclt == secondHalfOfDay) {
         rules::lengthGuard(Text11, text11MidnightLimit);
     }
     faces_.typingState();
@@ -32,21 +46,11 @@ void Form1::Text11_KeyPress(std::int16_t& KeyAscii) {
 
 // The row is shown only at twelve; at any other hour the release checks nothing.
 void Form1::Text11_KeyUp() {
-    if (sclt == 1 && h == 12) {
-        if (rules::holdsWord(Text11, noon)) {
-            rules::boxLock(Text11);
-        }
-        if (rules::bothLocked(Text11, Text10)) {
-            faces_.successState();
-        }
+    if (sclt == firstHalfOfDay && h == twelveOClock) {
+        checkWordBox(Text11, Text10, faces_, noon);
     }
-    if (sclt == 2 && h == 12) {
-        if (rules::holdsWord(Text11, midnight)) {
-            rules::boxLock(Text11);
-        }
-        if (rules::bothLocked(Text11, Text10)) {
-            faces_.successState();
-        }
+    if (sclt == secondHalfOfDay && h == twelveOClock) {
+        checkWordBox(Text11, Text10, faces_, midnight);
     }
 }
 
@@ -70,30 +74,20 @@ void Form1::Text10_KeyUp() {
 void Form1::Text12_KeyPress(std::int16_t& KeyAscii) {
     rules::capitalsKeyFilter(KeyAscii);
     faces_.typingState();
-    if (sclt == 1) {
+    if (sclt == firstHalfOfDay) {
         rules::lengthGuard(Text12, text12NoonLimit);
     }
-    if (sclt == 2) {
+    if (sclt == secondHalfOfDay) {
         rules::lengthGuard(Text12, text12MidnightLimit);
     }
 }
 
 void Form1::Text12_KeyUp() {
-    if (sclt == 1) {
-        if (rules::holdsWord(Text12, noon)) {
-            rules::boxLock(Text12);
-        }
-        if (rules::bothLocked(Text12, Text13)) {
-            faces_.successState();
-        }
+    if (sclt == firstHalfOfDay) {
+        checkWordBox(Text12, Text13, faces_, noon);
     }
-    if (sclt == 2) {
-        if (rules::holdsWord(Text12, midnight)) {
-            rules::boxLock(Text12);
-        }
-        if (rules::bothLocked(Text12, Text13)) {
-            faces_.successState();
-        }
+    if (sclt == secondHalfOfDay) {
+        checkWordBox(Text12, Text13, faces_, midnight);
     }
 }
 

@@ -11,6 +11,7 @@ inline constexpr float secondHalfOfDay = 2; // hours 13 to 24, 24 being midnight
 // h, the hour on the dial.
 inline constexpr int hoursOnTheDial = 12;
 inline constexpr int oneOClock = 1;
+inline constexpr int nineOClock = 9;
 inline constexpr int elevenOClock = 11;
 inline constexpr int twelveOClock = 12;
 

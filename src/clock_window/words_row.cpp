@@ -1,8 +1,10 @@
 #include "form1.h"
+#include "time_of_day.h"
 
 #include "toolkit/runtime.h"
 
 namespace clock_window {
+using namespace time_of_day;
 
 void Form1::Text3_KeyPress(std::int16_t& KeyAscii) {
     rules::capitalsKeyFilter(KeyAscii);
@@ -28,24 +30,24 @@ void Form1::Text4_KeyPress(std::int16_t& KeyAscii) {
 // right before the next draw. Away from twelve, a text whose length does not fit m brings
 // back the typing state, even at the release that has just completed the row.
 void Form1::Text4_KeyUp() {
-    if (h != 12) {
+    if (h != twelveOClock) {
         if (rules::holdsFractionFor(Text4, m)) {
             rules::boxLock(Text4);
         }
         if (rules::bothLocked(Text3, Text4)) {
             faces_.successState();
         }
-        if (m == 15 && toolkit::Len(Text4.Text) != toolkit::Len(rules::unQuarto)) {
+        if (m == quarterPast && toolkit::Len(Text4.Text) != toolkit::Len(rules::unQuarto)) {
             faces_.typingState();
         }
-        if (m == 30 && toolkit::Len(Text4.Text) != toolkit::Len(rules::mezzo)) {
+        if (m == halfPast && toolkit::Len(Text4.Text) != toolkit::Len(rules::mezzo)) {
             faces_.typingState();
         }
-        if (m == 45 && toolkit::Len(Text4.Text) != toolkit::Len(rules::treQuarti)) {
+        if (m == quarterTo && toolkit::Len(Text4.Text) != toolkit::Len(rules::treQuarti)) {
             faces_.typingState();
         }
     }
-    if (h == 12) {
+    if (h == twelveOClock) {
         if (rules::holdsFractionFor(Text4, m)) {
             rules::boxLock(Text4);
         }

@@ -2,26 +2,26 @@
 
 namespace credits_window {
 
-Credits::Credits(clock_window::Form1& Form1, toolkit::WindowHost& host)
-    : Form1(Form1), host_(host) {
-    Form1.Label83.Click = [this] { Label83_Click(); };
+Credits::Credits(clock_window::Form1& clockWindow, toolkit::WindowHost& host)
+    : clockWindow_(clockWindow), host_(host) {
+    clockWindow_.Label83.Click = [this] { Label83_Click(); };
 }
 
 Credits::~Credits() {
-    Form1.Label83.Click = nullptr;
+    clockWindow_.Label83.Click = nullptr;
     // The host must not keep showing a window whose model is going away.
-    if (Form2) {
-        Form2->Unload();
+    if (creditsWindow_) {
+        creditsWindow_->Unload();
     }
 }
 
 // Shown modeless: the disabled clock window is what keeps it in front of the game.
 void Credits::Label83_Click() {
-    Form1.Enabled = false;
-    if (!Form2) {
-        Form2 = std::make_unique<credits_window::Form2>(host_, Form1);
+    clockWindow_.Enabled = false;
+    if (!creditsWindow_) {
+        creditsWindow_ = std::make_unique<Form2>(host_, clockWindow_);
     }
-    Form2->Show();
+    creditsWindow_->Show();
 }
 
 } // namespace credits_window

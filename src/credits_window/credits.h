@@ -13,7 +13,7 @@ namespace credits_window {
 // then kept, unloaded by "OK" and loaded afresh by the next "INFO".
 class Credits {
   public:
-    Credits(clock_window::Form1& Form1, toolkit::WindowHost& host);
+    Credits(clock_window::Form1& clockWindow, toolkit::WindowHost& host);
     ~Credits();
     Credits(const Credits&) = delete;
     Credits& operator=(const Credits&) = delete;
@@ -21,12 +21,12 @@ class Credits {
     void Label83_Click();
 
     // The credits window, or null before the first "INFO".
-    credits_window::Form2* form2() const { return Form2.get(); }
+    Form2* form2() const { return creditsWindow_.get(); }
 
   private:
-    clock_window::Form1& Form1;
+    clock_window::Form1& clockWindow_;
     toolkit::WindowHost& host_;
-    std::unique_ptr<credits_window::Form2> Form2;
+    std::unique_ptr<Form2> creditsWindow_;
 };
 
 } // namespace credits_window

@@ -4,9 +4,9 @@
 
 namespace credits_window {
 
-Form2::Form2(toolkit::WindowHost& host, toolkit::Window& Form1)
+Form2::Form2(toolkit::WindowHost& host, toolkit::Window& clockWindow)
     : toolkit::Window(form2Layout(), host), Label1(label("Label1")), Label2(label("Label2")),
-      Label3(label("Label3")), Form1(Form1) {
+      Label3(label("Label3")), clockWindow_(clockWindow) {
     Label1.Click = [this] { Label1_Click(); };
     Label1.MouseMove = [this] { Label1_MouseMove(); };
     MouseMove = [this] { Form_MouseMove(); };
@@ -19,7 +19,7 @@ Form2::Form2(toolkit::WindowHost& host, toolkit::Window& Form1)
 }
 
 void Form2::Label1_Click() {
-    Form1.Enabled = true;
+    clockWindow_.Enabled = true;
     Unload();
 }
 

@@ -8,7 +8,7 @@ namespace credits_window {
 // Enabled, which it gives back when it closes.
 class Form2 : public toolkit::Window {
   public:
-    Form2(toolkit::WindowHost& host, toolkit::Window& Form1);
+    Form2(toolkit::WindowHost& host, toolkit::Window& clockWindow);
 
     void Label1_Click();
     void Label1_MouseMove();
@@ -22,7 +22,7 @@ class Form2 : public toolkit::Window {
     toolkit::Label& Label3;
 
   private:
-    toolkit::Window& Form1;
+    toolkit::Window& clockWindow_;
 };
 
 } // namespace credits_window
