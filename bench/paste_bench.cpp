@@ -134,7 +134,6 @@ int main(int argc, char* argv[]) {
     }
 
     toolkit::DefaultRandom source;
-    toolkit::Randomness randomness(source);
     assets::Pictures pictures;
     std::optional<toolkit::QtHost> host;
     std::optional<clock_window::Form1> form1;
@@ -145,7 +144,7 @@ int main(int argc, char* argv[]) {
     QPoint alarmCentre;
     if (subject == "game") {
         host.emplace(pictures);
-        form1.emplace(*host, randomness);
+        form1.emplace(*host, source);
         credits.emplace(*form1, *host);
         form1->Show();
         toolkit::WindowView* view = host->viewOf(*form1);
