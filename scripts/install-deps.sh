@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, playing and testing the game need, and only
-# those that are missing: a machine that has them all installs nothing and needs no network.
+# Installs the Debian 12 packages of the named lists, and only those that are missing: a
+# machine that has them all installs nothing and needs no network.
+#
+#   scripts/install-deps.sh [play] [test] [robustness]
+#
+# play: building and playing the game. test: the end-to-end, accessibility and install
+# tests. robustness: fuzzing, benchmarks and memory checks. Without a name: all three.
 set -euo pipefail
 
 # Building and playing.
-build_packages=(
+play_packages=(
     build-essential
     cmake
     qt6-base-dev
     qt6-base-dev-tools
+    qt6-svg-dev       # QSvgGenerator, which draws the scalable application icon at build time
     pkg-config
-    libqt6svg6        # SVG icon engine, for the scalable application icon
     fonts-wine        # "Tahoma" and "MS Sans Serif"
     fonts-liberation  # metric stand-in for "Times New Roman"
 )
@@ -30,6 +35,8 @@ test_packages=(
     python3-pyatspi
     desktop-file-utils
     appstream
+    libglib2.0-bin    # gio, which launches the installed menu entry as a desktop does
+    librsvg2-bin      # rsvg-convert, which renders the scalable icon as GTK desktops do
 )
 
 # Fuzzing, benchmarks and memory checks.
@@ -43,17 +50,30 @@ robustness_packages=(
     valgrind
 )
 
+if (($# == 0)); then
+    set -- play test robustness
+fi
+wanted=()
+for list in "$@"; do
+    case "$list" in
+        play) wanted+=("${play_packages[@]}") ;;
+        test) wanted+=("${test_packages[@]}") ;;
+        robustness) wanted+=("${robustness_packages[@]}") ;;
+        *) echo "install-deps: no package list $list (play, test, robustness)" >&2; exit 2 ;;
+    esac
+done
+
 is_installed() {
     [[ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" == "installed" ]]
 }
 
 missing=()
-for package in "${build_packages[@]}" "${test_packages[@]}" "${robustness_packages[@]}"; do
+for package in "${wanted[@]}"; do
     is_installed "$package" || missing+=("$package")
 done
 
 if ((${#missing[@]} == 0)); then
-    echo "install-deps: every package is installed"
+    echo "install-deps: every package of $* is installed"
     exit 0
 fi
 
