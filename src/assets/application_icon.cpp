@@ -18,15 +18,8 @@ constexpr int largestWindowIconSide = 64;
 constexpr qreal unscaled = 1.0;
 
 QPixmap drawIcon(QSize size) {
-    // A square as wide as the clock, the clock centred in it from top to bottom.
-    const qreal side = alarmClockDesign.width();
-    const qreal top = (side - alarmClockDesign.height()) / 2;
-    return QPixmap::fromImage(paintImage(size, unscaled, QSizeF(side, side), [&](QPainter& p) {
-        p.save();
-        p.translate(0, top);
-        drawAlarmClock(p);
-        p.restore();
-    }));
+    return QPixmap::fromImage(
+        paintImage(size, unscaled, applicationIconDesign, paintApplicationIcon));
 }
 
 class AlarmClockIconEngine final : public QIconEngine {
@@ -69,6 +62,14 @@ class AlarmClockIconEngine final : public QIconEngine {
 };
 
 } // namespace
+
+void paintApplicationIcon(QPainter& painter) {
+    // The clock centred from top to bottom.
+    painter.save();
+    painter.translate(0, (applicationIconDesign.height() - alarmClockDesign.height()) / 2);
+    drawAlarmClock(painter);
+    painter.restore();
+}
 
 QIcon applicationIcon() {
     return QIcon(new AlarmClockIconEngine);

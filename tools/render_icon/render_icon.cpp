@@ -1,5 +1,6 @@
-// Writes the program's icon into a hicolor icon tree as one PNG per desktop icon size, so
-// the desktop menu shows the same alarm clock as the program's windows.
+// Writes the program's icon into a hicolor icon tree: one PNG per desktop icon size and a
+// scalable SVG, all from the drawing of the windows' icon, so that the desktop menu shows
+// the same alarm clock as the program's windows at every size.
 // Usage: render_icon OUTPUT_DIR ICON_NAME STAMP_FILE
 
 #include "assets/application_icon.h"
@@ -8,16 +9,39 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 namespace {
 
 constexpr qreal unscaled = 1.0;
+const QString scalableFolder = QStringLiteral("scalable/apps");
 
 int fail(const QString& message) {
     QTextStream(stderr) << "render_icon: " << message << '\n';
     return 1;
+}
+
+QString pngFolder(QSize size) {
+    return QStringLiteral("%1x%2/apps").arg(size.width()).arg(size.height());
+}
+
+// The SVG's own coordinates are the drawing's, so a reader scales it as a whole.
+bool writeSvg(const QString& path, const QString& iconName) {
+    const QRectF design(QPointF(0, 0), assets::applicationIconDesign);
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setTitle(iconName);
+    svg.setSize(design.size().toSize());
+    svg.setViewBox(design);
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        return false;
+    }
+    assets::paintApplicationIcon(painter);
+    return painter.end();
 }
 
 } // namespace
@@ -42,11 +66,14 @@ int main(int argc, char* argv[]) {
                             .arg(pixmap.width())
                             .arg(pixmap.height()));
         }
-        const QString folder = QStringLiteral("%1x%2/apps").arg(size.width()).arg(size.height());
-        const QString path = root.filePath(folder + '/' + iconName + ".png");
-        if (!root.mkpath(folder) || !pixmap.save(path, "PNG")) {
+        const QString path = root.filePath(pngFolder(size) + '/' + iconName + ".png");
+        if (!root.mkpath(pngFolder(size)) || !pixmap.save(path, "PNG")) {
             return fail("cannot write " + path);
         }
+    }
+    const QString svgPath = root.filePath(scalableFolder + '/' + iconName + ".svg");
+    if (!root.mkpath(scalableFolder) || !writeSvg(svgPath, iconName)) {
+        return fail("cannot write " + svgPath);
     }
     QFile stamp(arguments[3]);
     if (!stamp.open(QIODevice::WriteOnly)) {
