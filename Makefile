@@ -5,22 +5,39 @@ PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 
-.PHONY: deps run build test build-sanitize test-sanitize fuzz bench install clean
+# What playing needs built, and what installing needs: the game and its menu icons.
+GAME_TARGET = ardesino
+INSTALLED_TARGETS = $(GAME_TARGET) application_icon
+
+.PHONY: deps deps-play deps-test game run build test build-sanitize test-sanitize fuzz bench \
+	install uninstall clean
+
+# The Debian packages, by use: building and playing; the tests; all of them (with fuzzing
+# and benchmarks).
+deps-play:
+	scripts/install-deps.sh play
+
+deps-test:
+	scripts/install-deps.sh play test
 
 deps:
 	scripts/install-deps.sh
 
-build: deps
+game: deps-play
+	cmake --preset release
+	cmake --build --preset release --parallel $(JOBS) --target $(GAME_TARGET)
+
+run: game
+	./build/src/app/ardesino
+
+build: deps-test
 	cmake --preset release
 	cmake --build --preset release --parallel $(JOBS)
-
-run: build
-	./build/src/app/ardesino
 
 test: build
 	ctest --preset release --parallel $(JOBS)
 
-build-sanitize: deps
+build-sanitize: deps-test
 	cmake --preset sanitize
 	cmake --build --preset sanitize --parallel $(JOBS)
 
@@ -32,12 +49,18 @@ fuzz: deps
 	fuzz/run.sh $(FUZZ_SECONDS)
 
 # Start-up time and memory against a minimal Qt window, and the steady work of a draw and a
-# key, in the release build.
-bench: build
+# key, in the release build (bench/run.sh builds what it measures).
+bench: deps
 	bench/run.sh
 
-install: build
+install: deps-play
+	cmake --preset release
+	cmake --build --preset release --parallel $(JOBS) --target $(INSTALLED_TARGETS)
 	cmake --install build --prefix "$(PREFIX)"
+
+# Removes what the last installation from ./build put in place, and the folders it made.
+uninstall:
+	scripts/uninstall.sh build/install_manifest.txt build/install_folders.txt
 
 clean:
 	rm -rf build build-debug build-clang build-sanitize build-fuzz

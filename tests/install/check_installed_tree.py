@@ -1,7 +1,9 @@
 """Checks an installed prefix the way a desktop and a software centre read it: one menu entry
-that validates, whose program and icon are installed, an AppStream record that validates and
-names that entry, and the icon in the hicolor theme as a scalable SVG and PNGs of every size
-from 16 to 256 pixels, each as large as its folder says and not blank.
+that validates and that a desktop launches with a PATH that leaves the prefix out, opening a
+window of the entry's class; an AppStream record that validates and names that entry, its
+program, licence and language; and the icon in the hicolor theme as PNGs of every size from
+16 to 256 pixels, each as large as its folder says and not blank, and a scalable SVG that
+shows the same picture as the 256 pixel PNG.
 
 Usage: check_installed_tree.py PREFIX
 """
@@ -9,9 +11,12 @@ Usage: check_installed_tree.py PREFIX
 import configparser
 import os
 import re
+import shlex
+import signal
 import struct
 import subprocess
 import sys
+import tempfile
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
@@ -20,6 +25,18 @@ PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 PNG_COLOUR_TYPES_WITH_ALPHA = (4, 6)
 # Share of the icon's area the picture covers: a blank or a filled square is wrong.
 COVERAGE_RANGE = (0.15, 0.95)
+
+# The scalable icon, rendered as GTK desktops render it, against the largest PNG: both laid on
+# a colour the drawing does not use, a pixel differs when a channel is off by more than
+# CHANNEL_TOLERANCE; edges drawn by two renderers differ a little, another drawing a lot.
+COMPARED_SIDE = 256
+COMPARISON_BACKGROUND = "#00ffff"
+CHANNEL_TOLERANCE = 26
+MOST_DIFFERING_SHARE = 0.02
+
+# What a desktop session's PATH holds when ~/.local/bin is not on it.
+SESSION_PATH = "/usr/bin:/bin"
+LAUNCH_SECONDS = 60
 
 
 def read_desktop_entry(path):
@@ -52,6 +69,32 @@ def coverage(path):
     result = subprocess.run(["convert", str(path), "-alpha", "extract", "-format", "%[fx:mean]",
                              "info:"], capture_output=True, text=True, check=True)
     return float(result.stdout)
+
+
+def flattened_pixels(png_bytes):
+    """RGB bytes of a PNG laid on the comparison background."""
+    return subprocess.run(["convert", "png:-", "-background", COMPARISON_BACKGROUND, "-flatten",
+                           "-depth", "8", "rgb:-"], input=png_bytes, capture_output=True,
+                          check=True).stdout
+
+
+def svg_matches_png_failures(svg, png):
+    side = str(COMPARED_SIDE)
+    rendered = subprocess.run(["rsvg-convert", "-w", side, "-h", side, str(svg)],
+                              capture_output=True)
+    if rendered.returncode != 0:
+        return [f"rsvg-convert cannot render {svg}: {rendered.stderr.decode().strip()}"]
+    drawn, expected = flattened_pixels(rendered.stdout), flattened_pixels(png.read_bytes())
+    if len(drawn) != len(expected):
+        return [f"{svg.name} renders {len(drawn)} bytes at {side} px, {png} has {len(expected)}"]
+    pixels = len(drawn) // 3
+    differing = sum(
+        1 for i in range(0, len(drawn), 3)
+        if max(abs(drawn[i + k] - expected[i + k]) for k in range(3)) > CHANNEL_TOLERANCE)
+    if differing > MOST_DIFFERING_SHARE * pixels:
+        return [f"{svg.name} rendered at {side} px differs from {png} in "
+                f"{differing / pixels:.1%} of its pixels: another drawing"]
+    return []
 
 
 def icon_failures(prefix, icon_name):
@@ -89,7 +132,59 @@ def icon_failures(prefix, icon_name):
     missing = [side for side in REQUIRED_PNG_SIDES if side not in sides]
     if missing:
         failures.append(f"no PNG icon at {missing} pixels; found {sorted(sides)}")
+    largest = hicolor / f"{COMPARED_SIDE}x{COMPARED_SIDE}/apps/{icon_name}.png"
+    if not failures:
+        failures += svg_matches_png_failures(svg, largest)
     return failures
+
+
+def exec_arguments(value):
+    """The arguments of an entry's Exec value: the value's escapes first, then its quoting,
+    whose rules inside double quotes are the POSIX shell's; %% stands for %."""
+    unescaped = re.sub(r"\\(.)", lambda m: {"s": " ", "n": "\n", "t": "\t", "r": "\r"}
+                       .get(m[1], m[1]), value)
+    return [argument.replace("%%", "%") for argument in shlex.split(unescaped)]
+
+
+def launch_failures(desktop_path, wm_class):
+    """Launches the entry as a desktop does (GLib, which hides an entry whose program it
+    cannot find), on a private X server, with the session PATH."""
+    env = dict(os.environ, PATH=SESSION_PATH)
+    env.pop("QT_QPA_PLATFORM", None)
+    # Displays are looked for from 160 up, away from where other X tests start theirs.
+    command = ["xvfb-run", "-a", "-n", "160", "-s", "-screen 0 1280x1024x24",
+               "dbus-run-session", "--", "/usr/bin/python3", __file__, "--launch-inside-x",
+               str(desktop_path), wm_class]
+    result = subprocess.run(command, env=env, capture_output=True, text=True,
+                            timeout=LAUNCH_SECONDS + 30)
+    if result.returncode != 0:
+        return [f"with PATH={SESSION_PATH}: {(result.stdout + result.stderr).strip()}"]
+    return []
+
+
+def launch_inside_x(desktop_path, wm_class):
+    # The program inherits gio's output: a pipe would stay open while it runs.
+    with tempfile.TemporaryFile() as output:
+        launched = subprocess.run(["gio", "launch", desktop_path], stdout=output,
+                                  stderr=subprocess.STDOUT)
+        if launched.returncode != 0:
+            output.seek(0)
+            print(f"gio launch {desktop_path} failed: {output.read().decode().strip()}")
+            return 1
+    try:
+        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--class",
+                                f"^{re.escape(wm_class)}$"], capture_output=True, text=True,
+                               timeout=LAUNCH_SECONDS)
+    except subprocess.TimeoutExpired:
+        print(f"the launched entry showed no window of class {wm_class!r} "
+              f"within {LAUNCH_SECONDS} s")
+        return 1
+    for window in found.stdout.split():
+        pid = subprocess.run(["xdotool", "getwindowpid", window], capture_output=True,
+                             text=True).stdout.strip()
+        if pid:
+            os.kill(int(pid), signal.SIGTERM)
+    return 0
 
 
 def metainfo_failures(prefix, desktop_path, executable):
@@ -98,8 +193,8 @@ def metainfo_failures(prefix, desktop_path, executable):
     if len(records) != 1:
         return [f"expected one AppStream record in {metainfo_dir}, found {len(records)}"]
     record = records[0]
-    failures = validator_failures(["appstreamcli", "validate", "--no-net"], record,
-                                  fatal=("E:", "W:"))
+    failures = validator_failures(["appstreamcli", "validate", "--pedantic", "--no-net"],
+                                  record, fatal=("E:", "W:", "I:", "P:"))
     root = ElementTree.parse(record).getroot()
     component_id = root.findtext("id")
     if f"{component_id}.desktop" != desktop_path.name:
@@ -110,6 +205,10 @@ def metainfo_failures(prefix, desktop_path, executable):
     binary = root.findtext("provides/binary")
     if binary != executable:
         failures.append(f"AppStream provides binary {binary!r}, the menu entry runs {executable!r}")
+    if not root.findtext("project_license"):
+        failures.append(f"{record.name} names no project licence")
+    if not root.findall("languages/lang"):
+        failures.append(f"{record.name} names no language the program speaks")
     return failures
 
 
@@ -121,18 +220,25 @@ def check(prefix):
     desktop_path = entries[0]
     failures = validator_failures(["desktop-file-validate"], desktop_path)
     entry = read_desktop_entry(desktop_path)
-    for key in ("Name", "Comment", "Icon", "Exec", "Categories", "StartupWMClass"):
+    for key in ("Name", "GenericName", "Comment", "Keywords", "Icon", "Exec", "Categories",
+                "StartupWMClass"):
         if not entry.get(key):
             failures.append(f"{desktop_path.name} has no {key}")
     if failures:
         return failures
 
-    executable = entry["Exec"].split()[0]
-    program = prefix / "bin" / executable
-    if not (program.is_file() and os.access(program, os.X_OK)):
-        failures.append(f"the menu entry runs {executable!r}, which is not installed in bin")
+    program = Path(exec_arguments(entry["Exec"])[0])
+    executable = program.name
+    if program != prefix / "bin" / executable:
+        failures.append(f"the menu entry runs {program}, not a program in {prefix / 'bin'}")
+    elif not (program.is_file() and os.access(program, os.X_OK)):
+        failures.append(f"the menu entry runs {program}, which is not installed")
+    else:
+        failures += launch_failures(desktop_path, entry["StartupWMClass"])
+    if entry.get("StartupNotify") != "true":
+        failures.append(f"{desktop_path.name} does not ask for startup notification")
     categories = entry["Categories"].rstrip(";").split(";")
-    for category in ("Education", "Game"):
+    for category in ("Education", "Game", "KidsGame"):
         if category not in categories:
             failures.append(f"{desktop_path.name} is not in the category {category}")
     failures += icon_failures(prefix, entry["Icon"])
@@ -141,7 +247,9 @@ def check(prefix):
 
 
 def main():
-    prefix = Path(sys.argv[1])
+    if sys.argv[1:2] == ["--launch-inside-x"]:
+        return launch_inside_x(*sys.argv[2:4])
+    prefix = Path(sys.argv[1]).absolute()
     failures = check(prefix)
     for failure in failures:
         print(f"FAIL: {failure}", file=sys.stderr)
