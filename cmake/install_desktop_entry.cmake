@@ -33,6 +33,6 @@ string(REPLACE "${as_written}" "\nExec=${exec}\n" entry "${entry}")
 # Written in a folder of its own per destination, since two installations may run at once.
 string(MD5 destination "$ENV{DESTDIR}${ardesino_applications_dir}")
 get_filename_component(name "${ardesino_desktop_entry}" NAME)
-set(staged "${ardesino_build_dir}/desktop-entry/${destination}/${name}")
+set(staged "${ardesino_build_dir}/desktop-entry-${destination}/${name}")
 file(WRITE "${staged}" "${entry}")
 file(INSTALL DESTINATION "${ardesino_applications_dir}" TYPE FILE FILES "${staged}")
