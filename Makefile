@@ -53,10 +53,12 @@ fuzz: deps
 bench: deps
 	bench/run.sh
 
+# A PREFIX of ~/... works from shells that leave the tilde as it is (dash, for one).
 install: deps-play
 	cmake --preset release
 	cmake --build --preset release --parallel $(JOBS) --target $(INSTALLED_TARGETS)
-	cmake --install build --prefix "$(PREFIX)"
+	prefix="$(PREFIX)"; case "$$prefix" in "~/"*) prefix="$$HOME/$${prefix#??}" ;; esac; \
+	cmake --install build --prefix "$$prefix"
 
 # Removes what the last installation from ./build put in place, and the folders it made.
 uninstall:
