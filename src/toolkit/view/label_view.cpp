@@ -45,6 +45,7 @@ void LabelView::syncFromModel() {
     if (model_.Caption != caption_) {
         caption_ = model_.Caption;
         setText(toQString(caption_));
+        captionLayout_.lay(text(), font(), width(), alignment());
     }
     if (model_.BorderStyle != borderStyle_) {
         borderStyle_ = model_.BorderStyle;
@@ -58,15 +59,16 @@ void LabelView::enterEvent(QEnterEvent* event) {
     QLabel::enterEvent(event);
 }
 
-void LabelView::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+void LabelView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(textColour_);
+    captionLayout_.draw(painter);
     if (!hasFrame()) {
         return;
     }
     // Drawn over the label's own box, so the caption does not move when the frame comes
     // and goes.
     // Filled strips cover whole device pixels at any pixel ratio, where a pen would not.
-    QPainter painter(this);
     const int w = width();
     const int h = height();
     painter.fillRect(0, 0, w, frameLineWidth, textColour_);

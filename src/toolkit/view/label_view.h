@@ -1,5 +1,6 @@
 #pragma once
 
+#include "caption_layout.h"
 #include "click_tracker.h"
 #include "hover_pointer.h"
 #include "mirrored_element.h"
@@ -15,13 +16,16 @@ namespace toolkit {
 class WindowView;
 
 // A label: a real QLabel, so screen readers read its caption. It wraps at blanks inside its
-// box, cuts off what does not fit, and takes the mouse over its whole box.
+// box, cuts off what does not fit, and takes the mouse over its whole box. The caption is
+// drawn as `CaptionLayout` lays it out, with the label's font, alignment and width.
 class LabelView final : public QLabel, public MirroredElement {
   public:
     LabelView(const ElementSpec& spec, Label& model, WindowView& owner, QWidget* parent);
 
     void syncFromModel() override;
     bool hasFrame() const { return borderStyle_ == 1; }
+    // Where the caption's lines stand in the label.
+    QRectF captionBounds() const { return captionLayout_.bounds(); }
 
   protected:
     void enterEvent(QEnterEvent* event) override;
@@ -36,6 +40,7 @@ class LabelView final : public QLabel, public MirroredElement {
     HoverPointer pointer_;
     QColor textColour_;
     std::string caption_;
+    CaptionLayout captionLayout_;
     int borderStyle_ = 0;
     ClickTracker clicks_;
 };

@@ -16,9 +16,10 @@
 namespace toolkit {
 namespace {
 
+// The Wine "Tahoma Bold" is left out: its strokes are hardly heavier than the regular
+// face's. Bold Tahoma is the regular face emboldened by the font engine.
 constexpr std::array wineFontFiles = {
     "/usr/share/wine/fonts/tahoma.ttf",
-    "/usr/share/wine/fonts/tahomabd.ttf",
     "/usr/share/wine/fonts/ms_sans_serif.ttf",
 };
 
@@ -30,6 +31,10 @@ constexpr std::array<std::pair<const char*, const char*>, 1> scalableStandIns = 
 
 constexpr double layoutDotsPerInch = 96;
 constexpr double pointsPerInch = 72;
+
+// FreeType's synthetic bold widens each glyph by a 24th of the em and keeps the advances;
+// the same extra letter spacing keeps the gaps between letters those of the regular face.
+constexpr double emboldenedGrowthPerPixel = 1.0 / 24;
 
 bool hasBoldStyle(const QString& family, const QStringList& styles) {
     for (const QString& style : styles) {
@@ -67,6 +72,16 @@ bool bitmapFontLacks(const QFont& font) {
     return !listsStrike(family, font.bold(), font.pixelSize());
 }
 
+// A scalable family without a bold face, made bold by the font engine. The family is looked
+// up by its exact name, as for the bitmap fonts: one known only by an alias is not one of
+// the fonts loaded here.
+bool isEmboldenedSynthetically(const QFont& font) {
+    const QString family = font.families().front();
+    const QStringList styles = QFontDatabase::styles(family);
+    return font.bold() && !styles.isEmpty() && QFontDatabase::isScalable(family) &&
+           !hasBoldStyle(family, styles);
+}
+
 QString scalableStandIn(const QString& family) {
     for (const auto& [bitmap, scalable] : scalableStandIns) {
         if (family == QLatin1String(bitmap)) {
@@ -99,6 +114,9 @@ QFont resolvedFont(const FontSpec& spec) {
     font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
     if (bitmapFontLacks(font)) {
         font.setFamilies({scalableStandIn(font.families().front())});
+    }
+    if (isEmboldenedSynthetically(font)) {
+        font.setLetterSpacing(QFont::AbsoluteSpacing, font.pixelSize() * emboldenedGrowthPerPixel);
     }
     return font;
 }
