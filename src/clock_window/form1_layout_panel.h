@@ -41,21 +41,26 @@ inline constexpr std::array<ElementSpec, 3> instructionTexts = {{
 
 // The left box of a pair writes green, the right one yellow. The tab indices give the
 // focus order Text1, Text2, Text3, Text4, Text11, Text10, Text8, Text7, Text12, Text13,
-// Text6, Text5, Text9.
+// Text6, Text5, Text9. The names for screen readers follow the rows' headings and joining
+// words; no two are the same.
 inline constexpr std::array<ElementSpec, 13> answerBoxes = {
-    answerBox("Text1", {9240, 1200, 735, 375}, green, 12, 63),
-    answerBox("Text2", {10320, 1200, 735, 375}, yellow, 12, 64),
-    answerBox("Text9", {8880, 1890, 2295, 495}, white, 12, 93),
-    answerBox("Text6", {9000, 1920, 735, 405}, green, 12, 78),
-    answerBox("Text5", {10440, 1920, 735, 405}, yellow, 12, 79),
-    answerBox("Text3", {9000, 5160, 1455, 360}, green, 6.75, 66),
-    answerBox("Text4", {10680, 5160, 1215, 360}, yellow, 6.75, 67),
-    answerBox("Text11", {9000, 5640, 1455, 360}, green, 6.75, 68),
-    answerBox("Text10", {10680, 5640, 1215, 360}, yellow, 6.75, 69),
-    answerBox("Text8", {8520, 6735, 1455, 375}, green, 8.25, 70),
-    answerBox("Text7", {10680, 6690, 1215, 405}, yellow, 8.25, 71),
-    answerBox("Text12", {8520, 7215, 1455, 360}, green, 6.75, 72),
-    answerBox("Text13", {10680, 7215, 1215, 360}, yellow, 6.75, 73),
+    answerBox("Text1", {9240, 1200, 735, 375}, green, 12, 63, "ORE"),
+    answerBox("Text2", {10320, 1200, 735, 375}, yellow, 12, 64, "MINUTI"),
+    answerBox("Text9", {8880, 1890, 2295, 495}, white, 12, 93, "MEZZOGIORNO O MEZZANOTTE"),
+    answerBox("Text6", {9000, 1920, 735, 405}, green, 12, 78, "ORE, CON MENO"),
+    answerBox("Text5", {10440, 1920, 735, 405}, yellow, 12, 79, "MINUTI, CON MENO"),
+    answerBox("Text3", {9000, 5160, 1455, 360}, green, 6.75, 66, "ORE IN LETTERE"),
+    answerBox("Text4", {10680, 5160, 1215, 360}, yellow, 6.75, 67, "MINUTI IN LETTERE"),
+    answerBox("Text11", {9000, 5640, 1455, 360}, green, 6.75, 68,
+              "MEZZOGIORNO O MEZZANOTTE, CON E"),
+    answerBox("Text10", {10680, 5640, 1215, 360}, yellow, 6.75, 69,
+              "MINUTI IN LETTERE, DOPO MEZZOGIORNO O MEZZANOTTE"),
+    answerBox("Text8", {8520, 6735, 1455, 375}, green, 8.25, 70, "ORE IN LETTERE, CON MENO"),
+    answerBox("Text7", {10680, 6690, 1215, 405}, yellow, 8.25, 71, "MINUTI IN LETTERE, CON MENO"),
+    answerBox("Text12", {8520, 7215, 1455, 360}, green, 6.75, 72,
+              "MEZZOGIORNO O MEZZANOTTE, CON MENO"),
+    answerBox("Text13", {10680, 7215, 1215, 360}, yellow, 6.75, 73,
+              "MINUTI IN LETTERE, CON MENO, DOPO MEZZOGIORNO O MEZZANOTTE"),
 };
 
 // Row prefixes, joining words, column headings and hints, top to bottom. Label77 to
@@ -97,11 +102,11 @@ inline constexpr std::array<ElementSpec, 28> panelLabels = {
 
 // The three feedback faces share one place; the sun and the moon overlap at the top right.
 inline constexpr std::array<ElementSpec, 5> panelPictures = {
-    stretchedPicture("Image121", "face-sad", {9600, 3000, 840, 840}),
-    stretchedPicture("Image122", "face-neutral", {9600, 3000, 825, 840}),
-    stretchedPicture("Image123", "face-happy", {9600, 3000, 840, 840}),
-    stretchedPicture("Image125", "sun", {11160, 1800, 735, 810}),
-    stretchedPicture("Image126", "moon", {11040, 1680, 795, 810}),
+    stretchedPicture("Image121", "face-sad", {9600, 3000, 840, 840}, "FACCINA TRISTE"),
+    stretchedPicture("Image122", "face-neutral", {9600, 3000, 825, 840}, "FACCINA SERIA"),
+    stretchedPicture("Image123", "face-happy", {9600, 3000, 840, 840}, "FACCINA CONTENTA"),
+    stretchedPicture("Image125", "sun", {11160, 1800, 735, 810}, "SOLE"),
+    stretchedPicture("Image126", "moon", {11040, 1680, 795, 810}, "LUNA"),
 };
 
 } // namespace clock_window::layout_tables

@@ -80,8 +80,9 @@ constexpr ElementSpec opaqueLabel(std::string_view name, std::string_view captio
     return spec;
 }
 
+// An answer box is named after what goes in it, never after the answer.
 constexpr ElementSpec answerBox(std::string_view name, Place place, Colour text, double points,
-                                int tabIndex) {
+                                int tabIndex, std::string_view accessibleName) {
     return {.name = name,
             .kind = ElementKind::TextBox,
             .place = place,
@@ -90,16 +91,18 @@ constexpr ElementSpec answerBox(std::string_view name, Place place, Colour text,
             .font = {timesNewRoman, points, true},
             .alignment = Alignment::Centre,
             .pointer = writingHand,
-            .tabIndex = tabIndex};
+            .tabIndex = tabIndex,
+            .accessibleName = accessibleName};
 }
 
-constexpr ElementSpec stretchedPicture(std::string_view name, std::string_view picture,
-                                       Place place) {
+constexpr ElementSpec stretchedPicture(std::string_view name, std::string_view picture, Place place,
+                                       std::string_view accessibleName) {
     return {.name = name,
             .kind = ElementKind::Picture,
             .place = place,
             .picture = {picture, 0},
-            .stretch = true};
+            .stretch = true,
+            .accessibleName = accessibleName};
 }
 
 inline constexpr std::string_view minuteHandPicture = "minute-hand";

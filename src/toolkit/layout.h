@@ -51,6 +51,10 @@ struct ElementSpec {
     PictureId picture;        // pictures
     bool stretch = false;     // pictures: scaled to the box, else natural size
     int tabIndex = -1;        // text boxes: keyboard focus order
+
+    // UTF-8; what a screen reader names a text box or a picture (a label is named by its
+    // caption); empty: no name.
+    std::string_view accessibleName;
 };
 
 struct WindowSpec {

@@ -1,7 +1,8 @@
 """Starts the real program on an X display with a window manager and the accessibility bus,
 and checks what a person and a screen reader meet: the clock window at start-up, then the
-same window after each of several clicks on the alarm clock. Run inside dbus-run-session on
-an X server (see run_e2e.sh).
+same window after each of several clicks on the alarm clock, and what a screen reader is told
+of the clock window while the credits window is open. Run inside dbus-run-session on an X
+server (see run_e2e.sh).
 
 Usage: startup_and_draw.py PROGRAM DESKTOP_FILE ARTIFACT_DIR
 """
@@ -22,6 +23,10 @@ CAPTION_SEPARATOR = "   "
 MAX_OFF_CENTRE = 40  # px; the window manager's title bar shifts the client area down
 APPLICATION_NAME = "Ardesino"
 ALARM_CLOCK_CLICK = (280, 280)
+INFO_CLICK = (40, 548)
+OK_CLICK = (160, 208)  # in the credits window
+ALARM_CLOCK_NAME = "SVEGLIETTA"
+TYPING_FACE_NAME = "FACCINA SERIA"
 DRAWS = 8
 REDRAW_PAUSE = 0.3  # lets a click's repaint start before the screen is taken as settled
 
@@ -92,6 +97,11 @@ def showing_text_boxes(objects):
     return [o for o in objects if o["role"] == "text" and o["showing"] and o["enabled"]]
 
 
+def showing_image_names(objects):
+    return sorted(o["name"] for o in objects
+                  if o["role"] == "image" and o["showing"] and o["name"])
+
+
 def startup_accessibility_failures(objects):
     failures = []
     showing_labels = {o["name"] for o in objects if o["role"] == "label" and o["showing"]}
@@ -100,6 +110,66 @@ def startup_accessibility_failures(objects):
             failures.append(f"screen reader: no showing label {caption!r}")
     if showing_text_boxes(objects):
         failures.append("screen reader: an answer box shows before the first draw")
+    if showing_image_names(objects) != [ALARM_CLOCK_NAME]:
+        failures.append(f"screen reader: named pictures at start-up "
+                        f"{showing_image_names(objects)}, expected only the alarm clock "
+                        f"{ALARM_CLOCK_NAME!r}")
+    return failures
+
+
+def draw_accessibility_failures(objects):
+    """The answer boxes say what goes in them, each differently, without an answer's digits;
+    the hands are the question and stay unnamed."""
+    failures = []
+    boxes = showing_text_boxes(objects)
+    names = [box["name"] for box in boxes]
+    if not boxes:
+        failures.append("screen reader: no answer box shows after the draw")
+    if not all(names) or len(set(names)) != len(names) or any(
+            character.isdigit() for name in names for character in name):
+        failures.append(f"screen reader: the answer boxes' names {names} are not all distinct, "
+                        "non-empty and free of digits")
+    if showing_image_names(objects) != sorted([ALARM_CLOCK_NAME, TYPING_FACE_NAME]):
+        failures.append(f"screen reader: named pictures after the draw "
+                        f"{showing_image_names(objects)}, expected the alarm clock and "
+                        f"{TYPING_FACE_NAME!r}")
+    return failures
+
+
+def screen_reader_objects():
+    return x_session.accessible_objects(APPLICATION_NAME, ACCESSIBILITY_TIMEOUT)
+
+
+def clock_frame(objects):
+    """The clock window's own object: the frame of the window that holds "INFO"."""
+    window = next(o["window"] for o in objects if o["role"] == "label" and o["name"] == "INFO")
+    return next(o for o in objects if o["role"] == "frame" and o["window"] == window)
+
+
+def credits_failures(window):
+    """While the credits window is open a screen reader hears the clock window disabled; after
+    "OK" or a window-manager close, enabled again."""
+    failures = []
+    if not clock_frame(screen_reader_objects())["enabled"]:
+        failures.append("screen reader: the clock window is disabled before INFO")
+    clock_windows = x_session.windows_titled(TITLE)
+    for close_by in ("OK", "the window manager"):
+        run("xdotool", "mousemove", "--window", window, *map(str, INFO_CLICK), "click", "1")
+        credits = wait_until("no credits window appeared after a click on INFO", WINDOW_TIMEOUT,
+                             lambda: x_session.windows_titled(TITLE) - clock_windows).pop()
+        if clock_frame(screen_reader_objects())["enabled"]:
+            failures.append("screen reader: the clock window is enabled while the credits "
+                            "window is open")
+        if close_by == "OK":
+            run("xdotool", "mousemove", "--window", credits, *map(str, OK_CLICK), "click", "1")
+        else:
+            run("wmctrl", "-i", "-c", credits)
+        wait_until(f"the credits window did not close by {close_by}", WINDOW_TIMEOUT,
+                   lambda: credits not in x_session.windows_titled(TITLE))
+        if not clock_frame(screen_reader_objects())["enabled"]:
+            failures.append(f"screen reader: the clock window is still disabled after {close_by} "
+                            "closed the credits window")
+    run("xdotool", "mousemove", "5", "5")
     return failures
 
 
@@ -131,11 +201,10 @@ def check(program, desktop_file, artifacts):
         wait_until("no hand showed after the click on the alarm clock", SETTLE_TIMEOUT,
                    lambda: hand_shows(window))
         failures += draw_failures(window, artifacts, 1)
-        boxes = showing_text_boxes(
-            x_session.accessible_objects(APPLICATION_NAME, ACCESSIBILITY_TIMEOUT))
-        print(f"after the first draw the screen reader sees {len(boxes)} answer boxes")
-        if not boxes:
-            failures.append("screen reader: no answer box shows after the draw")
+        objects = x_session.accessible_objects(APPLICATION_NAME, ACCESSIBILITY_TIMEOUT)
+        print(f"after the first draw the screen reader sees "
+              f"{[box['name'] for box in showing_text_boxes(objects)]}")
+        failures += draw_accessibility_failures(objects)
 
         # Each further draw must leave exactly the new pair of hands; the previous pair may
         # show through only if the new time happens to be the same.
@@ -144,6 +213,7 @@ def check(program, desktop_file, artifacts):
             time.sleep(REDRAW_PAUSE)
             failures += draw_failures(window, artifacts, draw)
 
+        failures += credits_failures(window)
         failures += close(window, process, artifacts)
     finally:
         if process.poll() is None:

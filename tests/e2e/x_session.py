@@ -116,7 +116,7 @@ def settled_grab(window, timeout, png=None):
 
 def accessible_objects(application, timeout):
     """What a screen reader finds in the running application now: every accessible object
-    with its role, name and states; for the text boxes also their texts, and for the boxes
+    with its role, name, states and the number of its window; for the text boxes also their texts, and for the boxes
     and the windows their places on the screen ([left, top, width, height]). Asked in a
     fresh process, as the AT-SPI client caches states and only a main loop would refresh
     them."""
@@ -126,6 +126,13 @@ def accessible_objects(application, timeout):
     if result.returncode != 0:
         raise Failed(f"screen reader: {result.stderr.strip()}")
     return json.loads(result.stdout)
+
+
+def windows_titled(title):
+    """The shown windows whose title holds `title`."""
+    result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", re.escape(title)],
+                            capture_output=True, text=True, timeout=10)
+    return set(result.stdout.split())
 
 
 def program_report(process, artifacts):
@@ -217,14 +224,17 @@ def _print_accessible_objects(name, timeout):
         print(f"no accessible application {name!r}; applications seen: {names}", file=sys.stderr)
         return 1
     # The windows are the application's children; only they are placed among the non-boxes.
-    found, pending = [], [(app, 0)]
+    # Each object also tells the number of the window it stands in.
+    found, pending = [], [(app, 0, None)]
     while pending and len(found) < MAX_ACCESSIBLE_OBJECTS:
-        accessible, depth = pending.pop()
+        accessible, depth, window = pending.pop()
         for index in range(accessible.childCount):
             child = accessible.getChildAtIndex(index)
             if child is not None:
-                found.append(_describe(pyatspi, child, placed=depth == 0))
-                pending.append((child, depth + 1))
+                child_window = index if window is None else window
+                found.append(dict(_describe(pyatspi, child, placed=depth == 0),
+                                  window=child_window))
+                pending.append((child, depth + 1, child_window))
     json.dump(found, sys.stdout, ensure_ascii=False)
     return 0
 

@@ -14,6 +14,8 @@ PictureView::PictureView(const ElementSpec& spec, Picture& model, WindowView& ow
     : QWidget(parent), spec_(spec), model_(model), owner_(owner), pointer_(spec.pointer) {
     setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
     setGeometry(pixelRectOf(spec.place));
+    setAccessibleName(
+        QString::fromUtf8(spec.accessibleName.data(), qsizetype(spec.accessibleName.size())));
     if (!spec.tooltip.empty()) {
         setToolTip(QString::fromUtf8(spec.tooltip.data(), qsizetype(spec.tooltip.size())));
     }

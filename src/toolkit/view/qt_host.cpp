@@ -1,5 +1,6 @@
 #include "qt_host.h"
 
+#include "accessibility.h"
 #include "layout_fonts.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ void placeOnScreen(QWidget& window) {
 
 QtHost::QtHost(PictureSource& pictures) : pictures_(pictures) {
     loadLayoutFonts();
+    installAccessibility();
 }
 
 QtHost::~QtHost() {

@@ -14,8 +14,8 @@ class PictureSource;
 
 // Shows model windows on the screen, one top-level view each, and mirrors every shown
 // window after each event procedure. The first window shown is the start-up window:
-// closing it ends the program. Registers the layouts' fonts when constructed, before any
-// window is built.
+// closing it ends the program. Registers the layouts' fonts and what screen readers are told
+// when constructed, before any window is built.
 class QtHost final : public WindowHost {
   public:
     explicit QtHost(PictureSource& pictures);

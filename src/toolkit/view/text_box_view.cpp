@@ -64,6 +64,8 @@ TextBoxView::TextBoxView(const ElementSpec& spec, TextBox& model, WindowView& ow
       backColour_(toQColor(spec.backColor.value_or(colours::white))), textColour_(model.ForeColor) {
     setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
     setGeometry(pixelRectOf(spec.place));
+    setAccessibleName(
+        QString::fromUtf8(spec.accessibleName.data(), qsizetype(spec.accessibleName.size())));
     setFrame(false);
     setTextMargins(edgeWidth, edgeWidth, edgeWidth, edgeWidth);
     setAlignment(Qt::AlignCenter);

@@ -10,6 +10,7 @@
 #include "text_box_view.h"
 #include "text_conversion.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -180,6 +181,7 @@ void WindowView::syncFromModel() {
         caption_ = model_->Caption;
         setWindowTitle(toQString(caption_));
     }
+    mirrorEnabled();
     const std::vector<Element>& elements = model_->elements();
     for (std::size_t i = 0; i < elements.size(); ++i) {
         if (mirrored_[i]) {
@@ -188,6 +190,17 @@ void WindowView::syncFromModel() {
             ensureWidget(i); // a new widget mirrors its control as it is made
         }
     }
+}
+
+void WindowView::mirrorEnabled() {
+    if (takesInput() == takesInput_) {
+        return;
+    }
+    takesInput_ = takesInput();
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void WindowView::detach() {

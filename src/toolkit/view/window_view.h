@@ -38,6 +38,8 @@ class WindowView final : public QWidget {
     bool isAttached() const { return model_ != nullptr; }
     // Called after an event procedure ran: it may have changed any shown window.
     void afterEvent();
+    // False while the model window is disabled or after it was unloaded.
+    bool takesInput() const { return model_ && model_->Enabled; }
 
     // The element's widget by its layout name, made now if the element was never shown;
     // null for an unknown name.
@@ -56,12 +58,14 @@ class WindowView final : public QWidget {
     void ensureWidget(std::size_t index);
     void stackInLayoutOrder(std::size_t index);
     void setTabOrderFromLayout();
-    bool takesInput() const { return model_ && model_->Enabled; }
+    // Tells screen readers when the model window is enabled or disabled.
+    void mirrorEnabled();
 
     Window* model_;
     PictureSource& pictures_;
     QtHost& host_;
     std::string caption_;
+    bool takesInput_ = true;
     QPixmap background_;
     // Per element, in layout order; null until the element is first shown.
     std::vector<MirroredElement*> mirrored_;
