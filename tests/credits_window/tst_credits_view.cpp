@@ -8,6 +8,7 @@
 #include "toolkit/view/qt_host.h"
 #include "toolkit/view/window_view.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QImage>
 #include <QPointer>
@@ -59,6 +60,16 @@ struct ViewProgram {
                           centreOf(creditsView(), element));
     }
     void moveInCredits(QPoint point) { QTest::mouseMove(creditsView()->windowHandle(), point); }
+
+    // The window manager's close arrives as a close event on the window, as on a desktop.
+    void closeCredits(bool byWindowManager) {
+        if (byWindowManager) {
+            QCloseEvent close;
+            QCoreApplication::sendEvent(creditsView()->windowHandle(), &close);
+        } else {
+            clickCredits("Label1");
+        }
+    }
 
     toolkit::WindowView* openCredits() {
         clickClock("Label83");
@@ -175,24 +186,32 @@ class TestCreditsView : public QObject {
         QVERIFY(!program.form1.Enabled);
     }
 
+    void screenReadersHearTheClockWindowDisabledWhileCreditsOpen_data() { closeByOk_data(); }
+
+    void screenReadersHearTheClockWindowDisabledWhileCreditsOpen() {
+        QFETCH(bool, byWindowManager);
+        ViewProgram program;
+        QAccessibleInterface* clock = QAccessible::queryAccessibleInterface(program.clockView());
+        QVERIFY(!clock->state().disabled);
+        const QPointer<toolkit::WindowView> credits = program.openCredits();
+        QVERIFY(clock->state().disabled);
+        QVERIFY(!QAccessible::queryAccessibleInterface(credits)->state().disabled);
+        program.closeCredits(byWindowManager);
+        QVERIFY(!clock->state().disabled);
+    }
+
     void closeByOk_data() {
         QTest::addColumn<bool>("byWindowManager");
         QTest::newRow("OK") << false;
         QTest::newRow("window manager") << true;
     }
 
-    // The window manager's close arrives as a close event on the window, as on a desktop.
     void closeByOk() {
         QFETCH(bool, byWindowManager);
         ViewProgram program;
         const QPointer<toolkit::WindowView> credits = program.openCredits();
         program.moveInCredits(ViewProgram::centreOf(credits, "Label1"));
-        if (byWindowManager) {
-            QCloseEvent close;
-            QCoreApplication::sendEvent(credits->windowHandle(), &close);
-        } else {
-            program.clickCredits("Label1");
-        }
+        program.closeCredits(byWindowManager);
         QVERIFY(program.form1.Enabled);
         QVERIFY(!program.credits.form2()->isLoaded());
         QVERIFY(!program.creditsView());

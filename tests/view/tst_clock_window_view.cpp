@@ -4,6 +4,7 @@
 #include "clock_window/form1.h"
 #include "clock_window/form1_layout.h"
 #include "credits_window/form2_layout.h"
+#include "toolkit/view/label_view.h"
 #include "toolkit/view/qt_host.h"
 #include "toolkit/view/text_box_view.h"
 #include "toolkit/view/text_conversion.h"
@@ -11,10 +12,12 @@
 #include "toolkit/windows1252.h"
 #include "view_rig.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
-#include <QFontMetrics>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 #include <set>
@@ -85,6 +88,7 @@ class ClockWindowView : public QObject {
     void tabOrderOfTheAnswerBoxes();
     void viewFollowsTheDrawAtEveryClick();
     void typedAnswersLockTheBoxesAndShowTheHappyFace();
+    void screenReadersHearNamesThatGiveNoAnswerAway();
 };
 
 void ClockWindowView::captionsFitTheirBoxes_data() {
@@ -94,8 +98,8 @@ void ClockWindowView::captionsFitTheirBoxes_data() {
     addLabelRows(credits_window::form2Layout());
 }
 
-// Measured with the label's own font and wrapping, as it draws: no line wider than the
-// box, and all lines inside its height.
+// The lines as the label lays them out and draws them, with its own font and wrapping: no
+// line wider than the box, and the glyphs of all lines inside its height.
 void ClockWindowView::captionsFitTheirBoxes() {
     QFETCH(const WindowSpec*, spec);
     QFETCH(QString, name);
@@ -105,17 +109,14 @@ void ClockWindowView::captionsFitTheirBoxes() {
     ViewRig rig(*spec);
     rig.pictures.add(std::string(spec->background.name), Qt::black, {1, 1});
     rig.show();
-    auto* label = rig.widget<QLabel>(name.toStdString());
+    auto* label = rig.widget<LabelView>(name.toStdString());
     QVERIFY(label);
-    const QRect box = label->geometry();
-    const QRect needed =
-        QFontMetrics(label->font())
-            .boundingRect(QRect(0, 0, box.width(), 10 * box.height()),
-                          int(label->alignment()) | Qt::TextWordWrap, label->text());
-    QVERIFY2(needed.width() <= box.width(),
+    const QRectF box = label->rect();
+    const QRectF needed = label->captionInkBounds();
+    QVERIFY2(needed.left() >= box.left() && needed.right() <= box.right(),
              qPrintable(QString("needs %1 px of %2").arg(needed.width()).arg(box.width())));
     if (!cutOffByDesign.contains(name.toStdString())) {
-        QVERIFY2(needed.height() <= box.height(),
+        QVERIFY2(needed.top() >= box.top() && needed.bottom() <= box.bottom(),
                  qPrintable(QString("needs %1 px of %2").arg(needed.height()).arg(box.height())));
     }
 }
@@ -196,6 +197,37 @@ void ClockWindowView::typedAnswersLockTheBoxesAndShowTheHappyFace() {
     QVERIFY(!minutes->isEnabled());
     QVERIFY(program.view()->elementWidget("Image123")->isVisible());
     QVERIFY(!program.view()->elementWidget("Image122")->isVisible());
+}
+
+// Every answer box is named after what goes in it, each differently and without digits; the
+// alarm clock, the faces, the sun and the moon are named images; the hands, the question
+// itself, are unnamed.
+void ClockWindowView::screenReadersHearNamesThatGiveNoAnswerAway() {
+    ClockProgram program;
+    QSet<QString> boxNames;
+    for (const Element& element : program.form1.elements()) {
+        const ElementSpec& spec = *element.spec;
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(program.view()->elementWidget(spec.name));
+        QVERIFY(accessible);
+        const QString name = accessible->text(QAccessible::Name);
+        const QString row = QString::fromUtf8(spec.name.data(), spec.name.size()) + ": " + name;
+        if (spec.kind == ElementKind::TextBox) {
+            QVERIFY2(!name.isEmpty() && !name.contains(QRegularExpression("[0-9]")),
+                     qPrintable(row));
+            boxNames.insert(name);
+        } else if (spec.kind == ElementKind::Picture) {
+            QCOMPARE(accessible->role(), QAccessible::Graphic);
+            const bool isHand =
+                spec.picture.name == "minute-hand" || spec.picture.name == "hour-hand";
+            QVERIFY2(name.isEmpty() == isHand, qPrintable(row));
+        }
+    }
+    QCOMPARE(boxNames.size(), 13);
+    QAccessibleInterface* alarmClock =
+        QAccessible::queryAccessibleInterface(program.view()->elementWidget("Image124"));
+    QCOMPARE(alarmClock->text(QAccessible::Name), QStringLiteral("SVEGLIETTA"));
+    QCOMPARE(alarmClock->text(QAccessible::Description), QStringLiteral("TI DÒ LE ORE"));
 }
 
 QTEST_MAIN(ClockWindowView)

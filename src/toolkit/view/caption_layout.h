@@ -15,17 +15,20 @@ namespace toolkit {
 // keeps its accent inside the box and clear of the line above.
 class CaptionLayout {
   public:
-    void lay(const QString& caption, const QFont& font, int width, Qt::Alignment alignment);
+    // `devicePixelRatio`: the marks are measured as the screen draws them.
+    void lay(const QString& caption, const QFont& font, int width, Qt::Alignment alignment,
+             qreal devicePixelRatio);
     void draw(QPainter& painter) const;
-    // Where the lines stand, the room above each included.
-    QRectF bounds() const;
+    // Where the lines' ink stands: across the width of their text, down from the top of
+    // their highest glyph to the bottom of their lowest.
+    QRectF inkBounds() const;
 
   private:
     QTextLayout layout_;
 };
 
-// How far, in pixels, the font's capitals with marks above rise over its ascent; 0 for a
-// font whose ascent holds them.
-qreal marksAboveAscent(const QFont& font);
+// How far, in whole pixels, the font's capitals with marks above rise over its ascent when
+// drawn at the pixel ratio; 0 for a font whose ascent holds them.
+qreal marksAboveAscent(const QFont& font, qreal devicePixelRatio);
 
 } // namespace toolkit

@@ -24,8 +24,8 @@ class LabelView final : public QLabel, public MirroredElement {
 
     void syncFromModel() override;
     bool hasFrame() const { return borderStyle_ == 1; }
-    // Where the caption's lines stand in the label.
-    QRectF captionBounds() const { return captionLayout_.bounds(); }
+    // Where the caption's ink stands in the label.
+    QRectF captionInkBounds() const { return captionLayout_.inkBounds(); }
 
   protected:
     void enterEvent(QEnterEvent* event) override;
