@@ -6,6 +6,7 @@
 #include "toolkit/view/label_view.h"
 #include "view_rig.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
@@ -13,6 +14,7 @@
 #include <QtMath>
 
 #include <optional>
+#include <set>
 #include <string>
 #include <variant>
 
@@ -204,6 +206,19 @@ constexpr WindowSpec boldAndRegularLayout{.name = "Weights",
                                           .background = {"bg"},
                                           .elements = boldAndRegular};
 
+// Only 9 pixels high: what does not fit in height is cut off as laid out.
+const std::set<std::string_view> cutOffByDesign = {"Label77", "Label78", "Label79"};
+
+void addLabelRows(const WindowSpec& spec) {
+    for (const ElementSpec& element : spec.elements) {
+        if (element.kind == ElementKind::Label) {
+            const std::string row = std::string(spec.name) + " " + std::string(element.name);
+            QTest::newRow(row.c_str())
+                << &spec << QString::fromUtf8(element.name.data(), element.name.size());
+        }
+    }
+}
+
 bool withoutTheIntendedFonts() {
     return qEnvironmentVariableIsSet("FONTCONFIG_FILE");
 }
@@ -219,6 +234,8 @@ class Captions : public QObject {
     void initTestCase();
     void accentsShowInsideTheirBoxes_data();
     void accentsShowInsideTheirBoxes();
+    void captionsFitTheirBoxes_data();
+    void captionsFitTheirBoxes();
     void boldIsHeavierThanRegular();
     void instructionsWrapOnTwoLinesAndPinkReachesItsColour();
 };
@@ -258,6 +275,37 @@ void Captions::accentsShowInsideTheirBoxes() {
     QVERIFY2(
         seen >= expected,
         qPrintable(QString("%1 of the accent's %2 rows show in the box").arg(seen).arg(expected)));
+}
+
+void Captions::captionsFitTheirBoxes_data() {
+    QTest::addColumn<const WindowSpec*>("spec");
+    QTest::addColumn<QString>("name");
+    addLabelRows(clock_window::form1Layout());
+    addLabelRows(credits_window::form2Layout());
+}
+
+// The lines as the label lays them out and draws them, with its own font and wrapping: no
+// line wider than the box, and the glyphs of all lines inside its height; with a wider
+// substitute font too, which the label draws smaller rather than lose a letter.
+void Captions::captionsFitTheirBoxes() {
+    QFETCH(const WindowSpec*, spec);
+    QFETCH(QString, name);
+    if (!withoutTheIntendedFonts() && !QFile::exists("/usr/share/wine/fonts/tahoma.ttf")) {
+        QSKIP("the Wine fonts are not installed");
+    }
+    ViewRig rig(*spec);
+    rig.pictures.add(std::string(spec->background.name), Qt::black, {1, 1});
+    rig.show();
+    auto* label = rig.widget<LabelView>(name.toStdString());
+    QVERIFY(label);
+    const QRectF box = label->rect();
+    const QRectF needed = label->captionInkBounds();
+    QVERIFY2(needed.left() >= box.left() && needed.right() <= box.right(),
+             qPrintable(QString("needs %1 px of %2").arg(needed.width()).arg(box.width())));
+    if (!cutOffByDesign.contains(name.toStdString())) {
+        QVERIFY2(needed.top() >= box.top() && needed.bottom() <= box.bottom(),
+                 qPrintable(QString("needs %1 px of %2").arg(needed.height()).arg(box.height())));
+    }
 }
 
 void Captions::boldIsHeavierThanRegular() {

@@ -27,9 +27,6 @@ using namespace toolkit;
 
 namespace {
 
-// Only 9 pixels high: what does not fit in height is cut off as laid out.
-const std::set<std::string_view> cutOffByDesign = {"Label77", "Label78", "Label79"};
-
 // Each draw reseeds from the timer; a moving timer gives a different time at every click.
 class ClockProgram {
   public:
@@ -64,16 +61,6 @@ QStringList mismatchedVisibility(const Window& window, WindowView& view) {
     return mismatched;
 }
 
-void addLabelRows(const WindowSpec& spec) {
-    for (const ElementSpec& element : spec.elements) {
-        if (element.kind == ElementKind::Label) {
-            const std::string row = std::string(spec.name) + " " + std::string(element.name);
-            QTest::newRow(row.c_str())
-                << &spec << QString::fromUtf8(element.name.data(), element.name.size());
-        }
-    }
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(const toolkit::WindowSpec*)
@@ -82,44 +69,12 @@ class ClockWindowView : public QObject {
     Q_OBJECT
 
   private slots:
-    void captionsFitTheirBoxes_data();
-    void captionsFitTheirBoxes();
     void windowAndAlarmClock();
     void tabOrderOfTheAnswerBoxes();
     void viewFollowsTheDrawAtEveryClick();
     void typedAnswersLockTheBoxesAndShowTheHappyFace();
     void screenReadersHearNamesThatGiveNoAnswerAway();
 };
-
-void ClockWindowView::captionsFitTheirBoxes_data() {
-    QTest::addColumn<const WindowSpec*>("spec");
-    QTest::addColumn<QString>("name");
-    addLabelRows(clock_window::form1Layout());
-    addLabelRows(credits_window::form2Layout());
-}
-
-// The lines as the label lays them out and draws them, with its own font and wrapping: no
-// line wider than the box, and the glyphs of all lines inside its height.
-void ClockWindowView::captionsFitTheirBoxes() {
-    QFETCH(const WindowSpec*, spec);
-    QFETCH(QString, name);
-    if (!QFile::exists("/usr/share/wine/fonts/tahoma.ttf")) {
-        QSKIP("the Wine fonts are not installed");
-    }
-    ViewRig rig(*spec);
-    rig.pictures.add(std::string(spec->background.name), Qt::black, {1, 1});
-    rig.show();
-    auto* label = rig.widget<LabelView>(name.toStdString());
-    QVERIFY(label);
-    const QRectF box = label->rect();
-    const QRectF needed = label->captionInkBounds();
-    QVERIFY2(needed.left() >= box.left() && needed.right() <= box.right(),
-             qPrintable(QString("needs %1 px of %2").arg(needed.width()).arg(box.width())));
-    if (!cutOffByDesign.contains(name.toStdString())) {
-        QVERIFY2(needed.top() >= box.top() && needed.bottom() <= box.bottom(),
-                 qPrintable(QString("needs %1 px of %2").arg(needed.height()).arg(box.height())));
-    }
-}
 
 void ClockWindowView::windowAndAlarmClock() {
     ClockProgram program;

@@ -45,7 +45,7 @@ void LabelView::syncFromModel() {
     if (model_.Caption != caption_) {
         caption_ = model_.Caption;
         setText(toQString(caption_));
-        captionLayout_.lay(text(), font(), width(), alignment(), devicePixelRatioF());
+        captionLayout_.lay(text(), font(), size(), alignment(), devicePixelRatioF());
     }
     if (model_.BorderStyle != borderStyle_) {
         borderStyle_ = model_.BorderStyle;

@@ -17,7 +17,7 @@ class WindowView;
 
 // A label: a real QLabel, so screen readers read its caption. It wraps at blanks inside its
 // box, cuts off what does not fit, and takes the mouse over its whole box. The caption is
-// drawn as `CaptionLayout` lays it out, with the label's font, alignment and width.
+// drawn as `CaptionLayout` lays it out, with the label's font, alignment and box.
 class LabelView final : public QLabel, public MirroredElement {
   public:
     LabelView(const ElementSpec& spec, Label& model, WindowView& owner, QWidget* parent);
