@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Entry points for players, developers and CI. The builds themselves are CMake presets
 # (CMakePresets.json): release in ./build, sanitize in ./build-sanitize.
 

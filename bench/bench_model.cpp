@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steady work of the display-free game: the draw of a new time and one key in an answer
 // box, as the event procedures run them, without a display.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steady work through the Qt view on the offscreen platform: a click on the alarm clock
 // until the window is repainted, and a key in an answer box until the box is repainted. Each
 // event is timed on its own; the table gives the median and the 90th percentile.

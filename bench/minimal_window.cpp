@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up: the least a Qt Widgets program does to show a window of the clock
 // window's size with a painted background.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long paste with the middle button, timed on a real X display: into the game's Text1 and
 // then a click on the alarm clock, until the next draw is shown; or, as the floor, into a
 // plain line edit with no length limit in a window of the clock window's size, until the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A screen reader as far as a long paste is concerned: at every changed text it reads the
 whole text, as a reader does to speak it, and prints the length it read from an editable
 text (labels changed by a draw are read too, and not printed). Prints "ready" once it

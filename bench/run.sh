@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the game and prints a short table: the model's draw and key (Google Benchmark),
 # the same through the Qt view on the offscreen platform, and start-up under Xvfb (time from
 # process start to the clock window painted, and peak resident memory) against a minimal Qt

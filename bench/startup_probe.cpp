@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a program's start-up on an X server: from just before the process starts to its first
 // top-level window being mapped, and to a chosen pixel of that window showing its painted
 // colour; then reads the program's peak resident memory and ends it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the menu entry with Exec naming the installed program by its absolute path: a
 # desktop lists an entry only when it finds the entry's program, and the prefix's bin folder
 # (~/.local/bin, say) need not be on PATH.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the folder record of an installation shares between its two steps: where the prefix
 # is, where the record goes, and how a folder is found on disk under DESTDIR.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The first step of an installation: notes every folder that exists on the way to each
 # installation root and inside it, before anything is installed.
 # In: ardesino_install_roots (relative to the prefix), ardesino_build_dir.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The last step of an installation: writes the folders it made, the deepest first, beside
 # the manifest, for scripts/uninstall.sh. A folder that the record of an earlier installation
 # from this build into the same place lists stays listed while it exists: installing again

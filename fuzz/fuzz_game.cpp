@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Coverage-guided fuzzing of the display-free game: the input is a sequence of events (draws
 // with arbitrary random values, keys, held keys, pastes, the credits window), delivered as the
 // on-screen toolkit would deliver them, with the rules a child relies on checked after each.

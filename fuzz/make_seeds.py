@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the hand-made seed inputs of the game fuzzer into fuzz/corpus/.
 
 An input is a sequence of events; see fuzz_game.cpp for the decoding. Run again after a

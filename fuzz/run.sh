@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzzer of the display-free game with clang-14 in its own build folder and runs it
 # for the given number of seconds (default 60) from the committed seed corpus. New inputs go
 # to a scratch corpus in the build folder; a crash or a broken rule leaves its input there

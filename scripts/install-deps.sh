@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages of the named lists, and only those that are missing: a
 # machine that has them all installs nothing and needs no network.
 #

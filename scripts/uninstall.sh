@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Undoes an installation: removes every file its manifest lists (one path a line, blanks
 # and all), then each folder its folder record lists that is now empty, the deepest first
 # (lines starting with # are notes). A folder that was there before the installation, or

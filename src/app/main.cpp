@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "assets/application_icon.h"
 #include "assets/pictures.h"
 #include "clock_window/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_icon_after_first_paint.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The boxes of the 120 hand pictures, against the window's telling rows and the turns that
 // map one hand onto another.
 

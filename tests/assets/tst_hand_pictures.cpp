@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every one of the 120 hand pictures, rendered and measured as it would stand in the
 // window: placed at its box, its pivot must fall on the dial centre and its point on its
 // tick, at the right distance, in the right colours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures other than the hands: names and sizes, rendering at every device pixel
 // ratio, what each shows at sampled places, the cache, the pointers and the icon.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Opens the credits window of the real program and closes it by the window manager, by
 Alt+F4 and by "OK", checking each time that the clock window takes input again, and that
 while the credits window is open the clock window keeps its look and ignores "INFO"; then

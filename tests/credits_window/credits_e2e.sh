@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The credits window in the real program on a private X server with a window manager, so
 # it can be closed the ways a user closes it: the window manager's close and Alt+F4.
 # Usage: credits_e2e.sh PROGRAM ARTIFACT_DIR

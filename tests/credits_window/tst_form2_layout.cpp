@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock_window/window_caption.h"
 #include "credits_window/contacts.h"
 #include "credits_window/form2_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every one of the 1,440 times a draw can give, on one window, one after the other: each
 // draw must leave exactly what its time calls for, whatever the previous one showed.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display the program says so in one line and ends with status 1, not with an
 # abort. Tried with no display named and with a display no server answers on.
 # Usage: no_display.sh PROGRAM

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the end-to-end check on a private X server inside a private D-Bus session, so nothing
 # outlives the test and nothing of the user's desktop is touched.
 # Usage: run_e2e.sh PROGRAM DESKTOP_FILE ARTIFACT_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the small-screen check on a private 640x480 X server inside a private D-Bus session.
 # Usage: run_small_screen.sh PROGRAM ARTIFACT_DIR
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a person sees on the clock window, measured from a screenshot of its client area.
 
 Every check returns a list of failure messages (empty when the picture is right), so one run

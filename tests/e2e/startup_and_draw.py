@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts the real program on an X display with a window manager and the accessibility bus,
 and checks what a person and a screen reader meet: the clock window at start-up, then the
 same window after each of several clicks on the alarm clock, and what a screen reader is told

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The screen checks must reject what a broken program would show, not only accept a good
 picture: each case paints a synthetic client area and states which failures it must raise."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """How the window manager is asked to frame the clock window, read with xprop: a fixed size,
 no minimise or maximise button, the application's WM_CLASS and its alarm-clock icon."""
 

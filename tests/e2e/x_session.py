@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the tests of the real program under an X server share: running commands, waiting
 for a state, the desktop services a person's session has, screenshots, what a screen reader
 finds, and the run of one check with its failures reported.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays the real program as a child would, on an X display with a window manager and the
 accessibility bus: clicks the alarm clock, reads the time off the dial (the hands from a
 screenshot, the part of the day from the banner a screen reader finds showing), types a

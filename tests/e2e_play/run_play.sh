@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real program on a private X server inside a private D-Bus session, so nothing
 # outlives the test and nothing of the user's desktop is touched. The server repeats a held
 # key after 250 ms, every 40 ms.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks an installed prefix the way a desktop and a software centre read it: one menu entry
 that validates and that a desktop launches with a PATH that leaves the prefix out, opening a
 window of the entry's class; an AppStream record that validates and names that entry, its

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a throw-away prefix, checks the result and uninstalls it again:
 # - staged under DESTDIR first, every file lands inside the prefix (a rule with an absolute
 #   destination would otherwise write into the live system);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock_window/form1_layout.h"
 #include "layout_lookup.h"
 #include "toolkit/windows1252.h"

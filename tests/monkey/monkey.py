@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Random mouse and keyboard input against the real program on an X server.
 
 Run inside an X server of its own (run_monkey.sh starts one). For a bounded time it clicks the

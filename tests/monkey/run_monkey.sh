@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the monkey test against the program on a private X server with a window manager.
 # Exit code 77 (skipped) when the tools it needs are missing.
 #

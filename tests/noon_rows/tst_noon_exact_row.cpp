@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/clock_window_fixture.h"
 #include "support/panel_state.h"
 #include "support/qtest_std_string.h"

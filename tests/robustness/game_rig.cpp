@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_rig.h"
 
 #include "support/clock_window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "key_script_runner.h"
 
 #include "panel_state.h"

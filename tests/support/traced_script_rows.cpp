@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "traced_script_rows.h"
 
 #include "key_script_runner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layouts' captions as drawn, pixel by pixel: accented capitals keep their marks inside
 // their boxes, bold captions are drawn bold. Run at several pixel ratios, and with fontconfig
 // limited to DejaVu, as on a machine without the intended fonts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real clock window seen as pixels: what a drawn time and a right answer put on the
 // screen, and which element covers which where they overlap. Every check reads the window's
 // own rendering (grab()), never the model.

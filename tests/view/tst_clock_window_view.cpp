@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real clock and credits windows through the view: their captions fit their boxes in
 // the layouts' fonts, and the view follows the clock window's procedures.
 #include "assets/pictures.h"

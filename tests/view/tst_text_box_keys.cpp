@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key adapter of the on-screen text box, driven by real Qt key events.
 #include "toolkit/view/text_box_view.h"
 #include "toolkit/view/text_conversion.h"

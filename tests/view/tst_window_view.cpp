@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view of a window: frame, elements, stacking, looks, and the mirror of the model after
 // events, on a small layout of its own.
 #include "toolkit/view/label_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon into a hicolor icon tree: one PNG per desktop icon size and a
 // scalable SVG, all from the drawing of the windows' icon, so that the desktop menu shows
 // the same alarm clock as the program's windows at every size.

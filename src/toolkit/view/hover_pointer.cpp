@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hover_pointer.h"
 
 #include "picture_source.h"

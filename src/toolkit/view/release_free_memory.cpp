@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "release_free_memory.h"
 
 #include <cstdlib> // names the C library: __GLIBC__
