@@ -2,7 +2,7 @@
 #include "support/clock_window_fixture.h"
 #include "support/panel_state.h"
 #include "support/qtest_std_string.h"
-#include "support/traced_script_rows.h"
+#include "support/script_lines.h"
 
 #include "toolkit/colour.h"
 #include "toolkit/key_delivery.h"
@@ -29,69 +29,110 @@ class TestNoonExactRow : public QObject {
     Q_OBJECT
   private slots:
     void keyScripts_data() {
-        addTracedScriptColumns();
+        QTest::addColumn<Time>("time");
+        QTest::addColumn<QStringList>("script");
 
         QTest::newRow("noon typed in small letters: happy face, sun, lock at the 11th release")
-            << noon << typed("Text9", "mezzogiorno") << q(trace({repeated(10, "t-"), "tsu"}))
-            << BoxStates{locked("Text9", "MEZZOGIORNO")};
+            << noon
+            << QStringList{
+                   R"(Text9 types "mezzogiorn" => "MEZZOGIORN" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "o" => "MEZZOGIORNO" locked success sun; per key: typing, success)"};
         QTest::newRow("midnight typed in small letters: happy face, moon, lock")
-            << midnight << typed("Text9", "mezzanotte") << q(trace({repeated(9, "t-"), "tso"}))
-            << BoxStates{locked("Text9", "MEZZANOTTE")};
+            << midnight
+            << QStringList{
+                   R"(Text9 types "mezzanott" => "MEZZANOTT" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "e" => "MEZZANOTTE" locked success moon; per key: typing, success)"};
         QTest::newRow("a locked box takes no more keys and the sun stays")
-            << noon << typed("Text9", "mezzogiorno") + typed("Text9", "x")
-            << q(trace({repeated(10, "t-"), "tsu", "--u"}))
-            << BoxStates{locked("Text9", "MEZZOGIORNO")};
+            << noon
+            << QStringList{
+                   R"(Text9 types "mezzogiorn" => "MEZZOGIORN" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "o" => "MEZZOGIORNO" locked success sun; per key: typing, success)",
+                   R"(Text9 types "x" => "MEZZOGIORNO" locked success sun; per key: unchanged, unchanged)"};
         QTest::newRow("midnight's word at noon never locks")
-            << noon << typed("Text9", "mezzanotte") << q(repeated(10, "t-"))
-            << BoxStates{open("Text9", "MEZZANOTTE")};
+            << noon
+            << QStringList{
+                   R"(Text9 types "mezzanotte" => "MEZZANOTTE" open typing; per key: typing, unchanged)"};
         QTest::newRow("noon's word at midnight never locks, no typing state at ten letters")
-            << midnight << typed("Text9", "mezzogiorno") << q(trace({repeated(10, "t-"), "--"}))
-            << BoxStates{open("Text9", "MEZZOGIORNO")};
+            << midnight
+            << QStringList{
+                   R"(Text9 types "mezzogiorn" => "MEZZOGIORN" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "o" => "MEZZOGIORNO" open typing; per key: unchanged, unchanged)"};
         QTest::newRow("blank before noon: emptied at the release of the 12th character")
-            << noon << typed("Text9", " mezzogiorno") << q(trace({repeated(11, "t-"), "--"}))
-            << BoxStates{open("Text9", "")};
+            << noon
+            << QStringList{
+                   R"(Text9 types " mezzogiorn" => " MEZZOGIORN" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "o" => "" open typing; per key: unchanged, unchanged)"};
         QTest::newRow("blank before midnight: stays in the open box")
-            << midnight << typed("Text9", " mezzanotte") << q(trace({repeated(10, "t-"), "--"}))
-            << BoxStates{open("Text9", " MEZZANOTTE")};
+            << midnight
+            << QStringList{
+                   R"(Text9 types " mezzanott" => " MEZZANOTT" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "e" => " MEZZANOTTE" open typing; per key: unchanged, unchanged)"};
         QTest::newRow("11 characters not noon: next key shows no typing state, box emptied, "
                       "the word then locks")
-            << noon << typed("Text9", "mezzogiornaO") + typed("Text9", "mezzogiorno")
-            << q(trace({repeated(11, "t-"), "--", repeated(10, "t-"), "tsu"}))
-            << BoxStates{locked("Text9", "MEZZOGIORNO")};
+            << noon
+            << QStringList{
+                   R"(Text9 types "mezzogiorna" => "MEZZOGIORNA" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "O" => "" open typing; per key: unchanged, unchanged)",
+                   R"(Text9 types "mezzogiorn" => "MEZZOGIORN" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "o" => "MEZZOGIORNO" locked success sun; per key: typing, success)"};
         QTest::newRow("10 characters not midnight: next key shows no typing state and enters")
-            << midnight << typed("Text9", "mezzanottae") << q(trace({repeated(10, "t-"), "--"}))
-            << BoxStates{open("Text9", "MEZZANOTTAE")};
+            << midnight
+            << QStringList{
+                   R"(Text9 types "mezzanotta" => "MEZZANOTTA" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "e" => "MEZZANOTTAE" open typing; per key: unchanged, unchanged)"};
         QTest::newRow("midnight box has no limit; typing state at every length but ten")
-            << midnight << typed("Text9", "xxxxxxxxxxxxxxxxxxxx")
-            << q(trace({repeated(10, "t-"), "--", repeated(9, "t-")}))
-            << BoxStates{open("Text9", "XXXXXXXXXXXXXXXXXXXX")};
+            << midnight
+            << QStringList{
+                   R"(Text9 types "xxxxxxxxxx" => "XXXXXXXXXX" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "x" => "XXXXXXXXXXX" open typing; per key: unchanged, unchanged)",
+                   R"(Text9 types "xxxxxxxxx" => "XXXXXXXXXXXXXXXXXXXX" open typing; per key: typing, unchanged)"};
         QTest::newRow("noon: Backspace at 11 characters shows no typing state, word then locks")
-            << noon << typed("Text9", "mezzogiornx") + backspace("Text9") + typed("Text9", "o")
-            << q(trace({repeated(11, "t-"), "--", "tsu"}))
-            << BoxStates{locked("Text9", "MEZZOGIORNO")};
+            << noon
+            << QStringList{
+                   R"(Text9 types "mezzogiornx" => "MEZZOGIORNX" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "\b" => "MEZZOGIORN" open typing; per key: unchanged, unchanged)",
+                   R"(Text9 types "o" => "MEZZOGIORNO" locked success sun; per key: typing, success)"};
         QTest::newRow("midnight: Backspace at 10 characters shows no typing state")
-            << midnight << typed("Text9", "mezzanotta") + backspace("Text9") + typed("Text9", "e")
-            << q(trace({repeated(10, "t-"), "--", "tso"}))
-            << BoxStates{locked("Text9", "MEZZANOTTE")};
+            << midnight
+            << QStringList{
+                   R"(Text9 types "mezzanotta" => "MEZZANOTTA" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "\b" => "MEZZANOTT" open typing; per key: unchanged, unchanged)",
+                   R"(Text9 types "e" => "MEZZANOTTE" locked success moon; per key: typing, success)"};
         QTest::newRow("midnight: Backspace at another length shows the typing state")
-            << midnight << typed("Text9", "mezzanox") + backspace("Text9") + typed("Text9", "tte")
-            << q(trace({repeated(8, "t-"), "t-", "t-", "t-", "tso"}))
-            << BoxStates{locked("Text9", "MEZZANOTTE")};
+            << midnight
+            << QStringList{
+                   R"(Text9 types "mezzanox" => "MEZZANOX" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "\b" => "MEZZANO" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "tt" => "MEZZANOTT" open typing; per key: typing, unchanged)",
+                   R"(Text9 types "e" => "MEZZANOTTE" locked success moon; per key: typing, success)"};
         QTest::newRow("a key that types nothing checks pasted noon: happy face, sun, lock")
-            << noon << pasted("Text9", "MEZZOGIORNO") + typesNothing("Text9") << q("p .su")
-            << BoxStates{locked("Text9", "MEZZOGIORNO")};
+            << noon
+            << QStringList{
+                   R"(Text9 pastes "MEZZOGIORNO" => "MEZZOGIORNO" open typing)",
+                   R"(Text9 releases => "MEZZOGIORNO" locked success sun; per key: success)"};
         QTest::newRow("a key that types nothing empties a pasted text over 11 at noon")
-            << noon << pasted("Text9", "MEZZOGIORNOX") + typesNothing("Text9") << q("p .-")
-            << BoxStates{open("Text9", "")};
+            << noon
+            << QStringList{R"(Text9 pastes "MEZZOGIORNOX" => "MEZZOGIORNOX" open typing)",
+                           R"(Text9 releases => "" open typing; per key: unchanged)"};
         QTest::newRow("a key that types nothing leaves a long pasted text at midnight")
-            << midnight << pasted("Text9", "MEZZANOTTEX") + typesNothing("Text9") << q("p .-")
-            << BoxStates{open("Text9", "MEZZANOTTEX")};
+            << midnight
+            << QStringList{R"(Text9 pastes "MEZZANOTTEX" => "MEZZANOTTEX" open typing)",
+                           R"(Text9 releases => "MEZZANOTTEX" open typing; per key: unchanged)"};
         QTest::newRow("noon: a held key is not cut at key press, the release empties 12")
-            << noon << typed("Text9", "mezzogiorn") + held("Text9", "oo") + typesNothing("Text9")
-            << q(trace({repeated(10, "t-"), "t.", "-.", ".-"})) << BoxStates{open("Text9", "")};
+            << noon
+            << QStringList{
+                   R"(Text9 types "mezzogiorn" => "MEZZOGIORN" open typing; per key: typing, unchanged)",
+                   R"(Text9 presses "o" => "MEZZOGIORNO" open typing; per key: typing)",
+                   R"(Text9 presses "o" => "MEZZOGIORNOO" open typing; per key: unchanged)",
+                   R"(Text9 releases => "" open typing; per key: unchanged)"};
     }
 
-    void keyScripts() { checkTracedScriptRow(); }
+    void keyScripts() {
+        QFETCH(Time, time);
+        QFETCH(QStringList, script);
+        const QString mismatch = runScriptLinesAt(time, script);
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    }
 
     // The colour changes inside the key press, before its character reaches the box, and
     // also for keys that show no typing state.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/clock_window_fixture.h"
 #include "support/qtest_std_string.h"
-#include "support/traced_script_rows.h"
+#include "support/script_lines.h"
 
 #include <QTest>
 
@@ -16,35 +16,44 @@ constexpr Time midnightHalfPast{2, 12, 30};
 constexpr Time midnightQuarterTo{2, 12, 45};
 constexpr Time quarterToNoon{1, 11, 45};
 constexpr Time quarterToMidnight{2, 11, 45};
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 } // namespace
 
 class TestNoonWordsRows : public QObject {
     Q_OBJECT
   private slots:
     void keyScripts_data() {
-        addTracedScriptColumns();
+        QTest::addColumn<Time>("time");
+        QTest::addColumn<QStringList>("script");
 
         // Completing the noon words row.
         QTest::newRow("12:15 in small letters, hour first: happy face at the fraction's lock")
-            << noonQuarterPast << typed("Text11", "mezzogiorno") + typed("Text10", "un quarto")
-            << q(trace({repeated(11, "t-"), repeated(8, "t-"), "ts"}))
-            << BoxStates{locked("Text11", "MEZZOGIORNO"), locked("Text10", "UN QUARTO")};
+            << noonQuarterPast
+            << QStringList{
+                   R"(Text11 types "mezzogiorno" => "MEZZOGIORNO" locked typing; per key: typing, unchanged)",
+                   R"(Text10 types "un quart" => "UN QUART" open typing; per key: typing, unchanged)",
+                   R"(Text10 types "o" => "UN QUARTO" locked success; per key: typing, success)",
+                   R"(Text11 => "MEZZOGIORNO" locked success)"};
         QTest::newRow("24:30 in small letters, fraction first: happy face at the hour's lock")
-            << midnightHalfPast << typed("Text10", "mezzo") + typed("Text11", "mezzanotte")
-            << q(trace({repeated(5, "t-"), repeated(9, "t-"), "ts"}))
-            << BoxStates{locked("Text11", "MEZZANOTTE"), locked("Text10", "MEZZO")};
+            << midnightHalfPast
+            << QStringList{
+                   R"(Text10 types "mezzo" => "MEZZO" locked typing; per key: typing, unchanged)",
+                   R"(Text11 types "mezzanott" => "MEZZANOTT" open typing; per key: typing, unchanged)",
+                   R"(Text11 types "e" => "MEZZANOTTE" locked success; per key: typing, success)",
+                   R"(Text10 => "MEZZO" locked success)"};
         QTest::newRow("12:45, TRE QUARTI")
-            << noonQuarterTo << typed("Text11", "mezzogiorno") + typed("Text10", "tre quarti")
-            << q(trace({repeated(11, "t-"), repeated(9, "t-"), "ts"}))
-            << BoxStates{locked("Text11", "MEZZOGIORNO"), locked("Text10", "TRE QUARTI")};
+            << noonQuarterTo
+            << QStringList{
+                   R"(Text11 types "mezzogiorno" => "MEZZOGIORNO" locked typing; per key: typing, unchanged)",
+                   R"(Text10 types "tre quart" => "TRE QUART" open typing; per key: typing, unchanged)",
+                   R"(Text10 types "i" => "TRE QUARTI" locked success; per key: typing, success)",
+                   R"(Text11 => "MEZZOGIORNO" locked success)"};
         QTest::newRow("24:45, TRE QUARTI")
-            << midnightQuarterTo << typed("Text11", "mezzanotte") + typed("Text10", "tre quarti")
-            << q(trace({repeated(10, "t-"), repeated(9, "t-"), "ts"}))
-            << BoxStates{locked("Text11", "MEZZANOTTE"), locked("Text10", "TRE QUARTI")};
+            << midnightQuarterTo
+            << QStringList{
+                   R"(Text11 types "mezzanotte" => "MEZZANOTTE" locked typing; per key: typing, unchanged)",
+                   R"(Text10 types "tre quart" => "TRE QUART" open typing; per key: typing, unchanged)",
+                   R"(Text10 types "i" => "TRE QUARTI" locked success; per key: typing, success)",
+                   R"(Text11 => "MEZZANOTTE" locked success)"};
 
         // Only the fraction that reads the minutes is right.
         const struct {
@@ -62,48 +71,70 @@ class TestNoonWordsRows : public QObject {
             {"24:15, MEZZO", midnightQuarterPast, "mezzanotte", "mezzo"},
         };
         for (const auto& row : wrongFractions) {
-            const std::string hour = row.hour;
-            const std::string fraction = row.fraction;
+            const QString hour = row.hour;
+            const QString fraction = row.fraction;
             QTest::addRow("wrong fraction stays open, no happy face: %s", row.name)
-                << row.time << typed("Text11", hour) + typed("Text10", fraction)
-                << q(trace(
-                       {repeated(int(hour.size()), "t-"), repeated(int(fraction.size()), "t-")}))
-                << BoxStates{locked("Text11", QByteArray(row.hour).toUpper().toStdString()),
-                             open("Text10", QByteArray(row.fraction).toUpper().toStdString())};
+                << row.time
+                << QStringList{
+                       QString(
+                           R"(Text11 types "%1" => "%2" locked typing; per key: typing, unchanged)")
+                           .arg(hour, hour.toUpper()),
+                       QString(
+                           R"(Text10 types "%1" => "%2" open typing; per key: typing, unchanged)")
+                           .arg(fraction, fraction.toUpper()),
+                       QString(R"(Text11 => "%1" locked typing)").arg(hour.toUpper())};
         }
 
         QTest::newRow("MEZZOGIORNO typed into the fraction box at 12:30 locks at MEZZO")
-            << noonHalfPast << typed("Text10", "mezzogiorno")
-            << q(trace({repeated(5, "t-"), repeated(6, "--")}))
-            << BoxStates{locked("Text10", "MEZZO")};
+            << noonHalfPast
+            << QStringList{
+                   R"(Text10 types "mezzo" => "MEZZO" locked typing; per key: typing, unchanged)",
+                   R"(Text10 types "giorno" => "MEZZO" locked typing; per key: unchanged, unchanged)"};
         QTest::newRow("MEZZOGIORNO typed into the fraction box at 12:15 never locks")
-            << noonQuarterPast << typed("Text10", "mezzogiorno") << q(repeated(11, "t-"))
-            << BoxStates{open("Text10", "MEZZOGIORNO")};
+            << noonQuarterPast
+            << QStringList{
+                   R"(Text10 types "mezzogiorno" => "MEZZOGIORNO" open typing; per key: typing, unchanged)"};
         QTest::newRow("a blank before the fraction keeps it from locking")
-            << noonHalfPast << typed("Text10", " mezzo") << q(repeated(6, "t-"))
-            << BoxStates{open("Text10", " MEZZO")};
+            << noonHalfPast
+            << QStringList{
+                   R"(Text10 types " mezzo" => " MEZZO" open typing; per key: typing, unchanged)"};
         QTest::newRow("the fraction box has no limit")
-            << noonHalfPast << typed("Text10", "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx")
-            << q(repeated(30, "t-")) << BoxStates{open("Text10", std::string(30, 'X'))};
+            << noonHalfPast
+            << QStringList{
+                   QString(R"(Text10 types "%1" => "%2" open typing; per key: typing, unchanged)")
+                       .arg(QString(30, 'x'), QString(30, 'X'))};
         QTest::newRow("a key that types nothing checks a pasted fraction and the row")
             << noonHalfPast
-            << typed("Text11", "mezzogiorno") + pasted("Text10", "MEZZO") + typesNothing("Text10")
-            << q(trace({repeated(11, "t-"), "p", ".s"}))
-            << BoxStates{locked("Text11", "MEZZOGIORNO"), locked("Text10", "MEZZO")};
+            << QStringList{
+                   R"(Text11 types "mezzogiorno" => "MEZZOGIORNO" locked typing; per key: typing, unchanged)",
+                   R"(Text10 pastes "MEZZO" => "MEZZO" open typing)",
+                   R"(Text10 releases => "MEZZO" locked success; per key: success)",
+                   R"(Text11 => "MEZZOGIORNO" locked success)"};
 
         // The wrong half-day mode's word.
-        QTest::newRow("MEZZANOTTE never locks the hour box at 12:15")
-            << noonQuarterPast << typed("Text11", "mezzanotte") << q(repeated(10, "t-"))
-            << BoxStates{open("Text11", "MEZZANOTTE")};
-        QTest::newRow("MEZZOGIORNO never locks the hour box at 24:15")
-            << midnightQuarterPast << typed("Text11", "mezzogiorno") << q(repeated(11, "t-"))
-            << BoxStates{open("Text11", "MEZZOGIORNO")};
-        QTest::newRow("MEZZANOTTE never locks the meno row's hour box at 11:45")
-            << quarterToNoon << typed("Text12", "mezzanotte") << q(repeated(10, "t-"))
-            << BoxStates{open("Text12", "MEZZANOTTE")};
-        QTest::newRow("MEZZOGIORNO never locks the meno row's hour box at 23:45")
-            << quarterToMidnight << typed("Text12", "mezzogiorno") << q(repeated(11, "t-"))
-            << BoxStates{open("Text12", "MEZZOGIORNO")};
+        const struct {
+            const char* name;
+            Time time;
+            const char* box;
+            const char* word;
+        } wrongModes[] = {
+            {"MEZZANOTTE never locks the hour box at 12:15", noonQuarterPast, "Text11",
+             "mezzanotte"},
+            {"MEZZOGIORNO never locks the hour box at 24:15", midnightQuarterPast, "Text11",
+             "mezzogiorno"},
+            {"MEZZANOTTE never locks the meno row's hour box at 11:45", quarterToNoon, "Text12",
+             "mezzanotte"},
+            {"MEZZOGIORNO never locks the meno row's hour box at 23:45", quarterToMidnight,
+             "Text12", "mezzogiorno"},
+        };
+        for (const auto& row : wrongModes) {
+            const QString word = row.word;
+            QTest::newRow(row.name)
+                << row.time
+                << QStringList{
+                       QString(R"(%1 types "%2" => "%3" open typing; per key: typing, unchanged)")
+                           .arg(row.box, word, word.toUpper())};
+        }
 
         // Limits: the longest text each box holds, and the key after it.
         const struct {
@@ -119,51 +150,71 @@ class TestNoonWordsRows : public QObject {
             {"Text13 at noon", quarterToNoon, "Text13", 10},
             {"Text13 at midnight", quarterToMidnight, "Text13", 10},
         };
+        const QString everyKeyTyping =
+            R"(%1 types "%2" => "%3" open typing; per key: typing, unchanged)";
         for (const auto& row : limits) {
-            const std::string keys(row.longest, 'x');
+            const QString keys(row.longest, 'x');
             QTest::addRow("%s holds %d characters", row.name, row.longest)
-                << row.time << typed(row.box, keys) << q(repeated(row.longest, "t-"))
-                << BoxStates{open(row.box, std::string(row.longest, 'X'))};
+                << row.time
+                << QStringList{everyKeyTyping.arg(row.box, keys, QString(row.longest, 'X'))};
             QTest::addRow("%s: the key after %d characters is the whole content", row.name,
                           row.longest)
-                << row.time << typed(row.box, keys + "y") << q(repeated(row.longest + 1, "t-"))
-                << BoxStates{open(row.box, "Y")};
+                << row.time << QStringList{everyKeyTyping.arg(row.box, keys + "y", "Y")};
         }
 
         // The noon words meno row, completed in both orders.
         QTest::newRow("11:45, hour then UN QUARTO: happy face at the second lock")
-            << quarterToNoon << typed("Text12", "mezzogiorno") + typed("Text13", "un quarto")
-            << q(trace({repeated(11, "t-"), repeated(8, "t-"), "ts"}))
-            << BoxStates{locked("Text12", "MEZZOGIORNO"), locked("Text13", "UN QUARTO")};
+            << quarterToNoon
+            << QStringList{
+                   R"(Text12 types "mezzogiorno" => "MEZZOGIORNO" locked typing; per key: typing, unchanged)",
+                   R"(Text13 types "un quart" => "UN QUART" open typing; per key: typing, unchanged)",
+                   R"(Text13 types "o" => "UN QUARTO" locked success; per key: typing, success)",
+                   R"(Text12 => "MEZZOGIORNO" locked success)"};
         QTest::newRow("11:45, UN QUARTO then hour: happy face at the second lock")
-            << quarterToNoon << typed("Text13", "un quarto") + typed("Text12", "mezzogiorno")
-            << q(trace({repeated(9, "t-"), repeated(10, "t-"), "ts"}))
-            << BoxStates{locked("Text12", "MEZZOGIORNO"), locked("Text13", "UN QUARTO")};
+            << quarterToNoon
+            << QStringList{
+                   R"(Text13 types "un quarto" => "UN QUARTO" locked typing; per key: typing, unchanged)",
+                   R"(Text12 types "mezzogiorn" => "MEZZOGIORN" open typing; per key: typing, unchanged)",
+                   R"(Text12 types "o" => "MEZZOGIORNO" locked success; per key: typing, success)",
+                   R"(Text13 => "UN QUARTO" locked success)"};
         QTest::newRow("23:45, UN QUARTO then hour")
-            << quarterToMidnight << typed("Text13", "un quarto") + typed("Text12", "mezzanotte")
-            << q(trace({repeated(9, "t-"), repeated(9, "t-"), "ts"}))
-            << BoxStates{locked("Text12", "MEZZANOTTE"), locked("Text13", "UN QUARTO")};
+            << quarterToMidnight
+            << QStringList{
+                   R"(Text13 types "un quarto" => "UN QUARTO" locked typing; per key: typing, unchanged)",
+                   R"(Text12 types "mezzanott" => "MEZZANOTT" open typing; per key: typing, unchanged)",
+                   R"(Text12 types "e" => "MEZZANOTTE" locked success; per key: typing, success)",
+                   R"(Text13 => "UN QUARTO" locked success)"};
         QTest::newRow("Backspace shows the typing state and mends a typo")
             << quarterToMidnight
-            << typed("Text13", "un quartx") + backspace("Text13") + typed("Text13", "o")
-            << q(trace({repeated(9, "t-"), "t-", "t-"}))
-            << BoxStates{locked("Text13", "UN QUARTO")};
+            << QStringList{
+                   R"(Text13 types "un quartx" => "UN QUARTX" open typing; per key: typing, unchanged)",
+                   R"(Text13 types "\b" => "UN QUART" open typing; per key: typing, unchanged)",
+                   R"(Text13 types "o" => "UN QUARTO" locked typing; per key: typing, unchanged)"};
         QTest::newRow("a key that types nothing checks a pasted hour and the row")
             << quarterToNoon
-            << typed("Text13", "un quarto") + pasted("Text12", "MEZZOGIORNO") +
-                   typesNothing("Text12")
-            << q(trace({repeated(9, "t-"), "p", ".s"}))
-            << BoxStates{locked("Text12", "MEZZOGIORNO"), locked("Text13", "UN QUARTO")};
+            << QStringList{
+                   R"(Text13 types "un quarto" => "UN QUARTO" locked typing; per key: typing, unchanged)",
+                   R"(Text12 pastes "MEZZOGIORNO" => "MEZZOGIORNO" open typing)",
+                   R"(Text12 releases => "MEZZOGIORNO" locked success; per key: success)",
+                   R"(Text13 => "UN QUARTO" locked success)"};
         QTest::newRow("a key that types nothing leaves a wrong text as it is")
-            << quarterToNoon << typed("Text13", "un quart") + typesNothing("Text13")
-            << q(trace({repeated(8, "t-"), ".-"})) << BoxStates{open("Text13", "UN QUART")};
+            << quarterToNoon
+            << QStringList{
+                   R"(Text13 types "un quart" => "UN QUART" open typing; per key: typing, unchanged)",
+                   R"(Text13 releases => "UN QUART" open typing; per key: unchanged)"};
         QTest::newRow("keys in a locked box do nothing")
-            << quarterToNoon << typed("Text13", "un quarto") + typed("Text13", "xy")
-            << q(trace({repeated(9, "t-"), "--", "--"}))
-            << BoxStates{locked("Text13", "UN QUARTO")};
+            << quarterToNoon
+            << QStringList{
+                   R"(Text13 types "un quarto" => "UN QUARTO" locked typing; per key: typing, unchanged)",
+                   R"(Text13 types "xy" => "UN QUARTO" locked typing; per key: unchanged, unchanged)"};
     }
 
-    void keyScripts() { checkTracedScriptRow(); }
+    void keyScripts() {
+        QFETCH(Time, time);
+        QFETCH(QStringList, script);
+        const QString mismatch = runScriptLinesAt(time, script);
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    }
 
     // The hour box of the noon words row checks only at twelve; the meno row's hour box
     // checks whatever the hour. Called directly: at the other hour the box is not shown.

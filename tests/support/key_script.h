@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <initializer_list>
+#include "clock_window/form1.h"
+
 #include <string>
-#include <string_view>
 #include <vector>
 
-// What a child does to the answer boxes, step by step, as data a test writes down.
+// What a child does to the answer boxes, one step at a time, with the caret at the end of the
+// text.
 namespace clock_test {
 
 enum class StepKind {
@@ -15,6 +16,7 @@ enum class StepKind {
     Released,    // one key release that types nothing (an arrow, Shift); no keys
     Pasted,      // the keys enter at the end with no key event at all
     ShowSuccess, // the happy face put up as another row would; no box
+    Looked,      // no event: the box is only looked at
 };
 
 struct Step {
@@ -23,18 +25,22 @@ struct Step {
     std::string keys; // Windows-1252 bytes, one key each
 };
 
-using Script = std::vector<Step>;
+// What one key of a marked step did: its press's and its release's effect on the faces
+// ("typing", "success", "unchanged", or facesOf's text for anything else; "" where the step
+// has no such event) and picturesOf after the key.
+struct KeyEffect {
+    std::string press;
+    std::string release;
+    std::string pictures;
+};
 
-Script typed(const std::string& box, std::string_view keys);
-Script held(const std::string& box, std::string_view keys);
-Script backspace(const std::string& box);
-Script typesNothing(const std::string& box);
-Script pasted(const std::string& box, std::string_view text);
-Script operator+(Script first, const Script& second);
+// Runs the step on the window as a child would, the faces left as the procedures set them.
+void runStep(clock_window::Form1& form, const Step& step);
 
-// Expected traces: n tokens alike, blank-separated, e.g. repeated(3, "t-") is "t- t- t-".
-std::string repeated(int n, std::string_view token);
-// Joins trace parts with one blank, skipping empty ones.
-std::string trace(std::initializer_list<std::string> parts);
+// The same, with the faces put in a state no answer box produces (the sad face alone) before
+// each key press and release, so each effect tells what that one procedure did. An event
+// that leaves the faces alone gets them back as they were: the procedures never read the
+// faces, so the step ends as runStep would end it. One entry per key, one for a release.
+std::vector<KeyEffect> runStepMarked(clock_window::Form1& form, const Step& step);
 
 } // namespace clock_test

@@ -19,6 +19,14 @@ std::string facesOf(const clock_window::Form1& form) {
            std::to_string(int(happy));
 }
 
+std::string picturesOf(const clock_window::Form1& form) {
+    std::string pictures = form.Image125.Visible ? "sun" : "";
+    if (form.Image126.Visible) {
+        pictures += pictures.empty() ? "moon" : " moon";
+    }
+    return pictures;
+}
+
 std::string boxState(const toolkit::TextBox& box) {
     std::string state = "\"";
     state += toolkit::windows1252::toUtf8(box.Text);

@@ -13,6 +13,9 @@ namespace clock_test {
 // visibilities sad, neutral, happy, e.g. "faces 100".
 std::string facesOf(const clock_window::Form1& form);
 
+// The pictures shown beside the faces: "sun", "moon", both blank-separated, or "".
+std::string picturesOf(const clock_window::Form1& form);
+
 // The box's text in UTF-8 and whether it has locked itself, e.g. "MEZZO" locked.
 std::string boxState(const toolkit::TextBox& box);
 
