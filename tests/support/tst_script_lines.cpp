@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key-script lines the row tables rely on: a runner that passed every script would pass
 // every table, so each kind of mismatch must be reported at its step, and for its reason.
 
