@@ -90,30 +90,38 @@ def run(*args, check=True, text_input=None):
 def hold_in_selections(text):
     """The text in the clipboard and in the primary selection, for Ctrl+V and the middle
     button: one xclip in the foreground for each, serving requests until it is stopped.
-    Returns once both selections give the text back."""
-    owners = []
-    for selection in SELECTIONS:
+    Returns once both selections give the text back. An xclip exits when another client
+    takes its selection (the game owns the primary selection while text in a box is
+    selected, which a slow run may do only now): such an owner is started again."""
+    owners = {}
+
+    def take(selection):
         owner = subprocess.Popen(["xclip", "-quiet", "-selection", selection, "-target",
                                   "UTF8_STRING", "-in"], stdin=subprocess.PIPE,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         owner.stdin.write(text.encode())
         owner.stdin.close()
-        owners.append(owner)
+        owners[selection] = owner
 
     def served(selection):
+        if owners[selection].poll() is not None:
+            take(selection)
+            return False
         result = subprocess.run(["xclip", "-out", "-selection", selection, "-target",
                                  "UTF8_STRING"], capture_output=True, timeout=TOOL_TIMEOUT)
         return result.returncode == 0 and result.stdout == text.encode()
 
+    for selection in SELECTIONS:
+        take(selection)
     try:
         x_session.wait_until("xclip did not take the selections", TOOL_TIMEOUT,
                              lambda: all(served(selection) for selection in SELECTIONS))
     except x_session.Failed as failure:
-        for owner in owners:
+        for owner in owners.values():
             owner.kill()
             owner.wait()
         raise MonkeyFailure(str(failure)) from failure
-    return owners
+    return list(owners.values())
 
 
 class Program:
