@@ -3,7 +3,7 @@
 Alt+F4 and by "OK", checking each time that the clock window takes input again, and that
 while the credits window is open the clock window keeps its look and ignores "INFO"; then
 closes the clock window while the credits window is open, which ends the program.
-Run on an X server inside dbus-run-session (see credits_e2e.sh).
+Run on an X server inside dbus-run-session (see tests/e2e/run_in_x_session.sh).
 
 Usage: credits_e2e.py PROGRAM ARTIFACT_DIR
 """

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The clock window on a screen smaller than itself: its frame's top-left corner, title bar
 included, stays on the screen, so the window can be taken by its title bar and moved.
-Run inside an X server whose screen is smaller than the window (run_small_screen.sh)."""
+Run inside an X server whose screen is smaller than the window (run_in_x_session.sh)."""
 
 import re
 import subprocess

@@ -3,7 +3,7 @@
 and checks what a person and a screen reader meet: the clock window at start-up, then the
 same window after each of several clicks on the alarm clock, and what a screen reader is told
 of the clock window while the credits window is open. Run inside dbus-run-session on an X
-server (see run_e2e.sh).
+server (see run_in_x_session.sh).
 
 Usage: startup_and_draw.py PROGRAM DESKTOP_FILE ARTIFACT_DIR
 """
